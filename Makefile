@@ -1,0 +1,36 @@
+# SPDX-License-Identifier: MIT
+# make run: install what is missing, build, start the game.
+# make test: install what is missing, build, run every test (plain and sanitizer builds).
+.PHONY: all deps build run test test-plain test-asan icons format clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	cmake --preset default
+	cmake --build --preset default
+
+run: build
+	./build/tarvo
+
+test: test-plain test-asan
+
+test-plain: build
+	ctest --preset default
+
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+# Redraws the artwork in data/ (the committed icons come from this).
+icons: build
+	cmake --build --preset default --target icons
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-asan

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/control_style.h"
+#include "platform/handler.h"
+#include "platform/twips.h"
+
+#include <string>
+#include <string_view>
+
+class QPushButton;
+
+namespace tarvo::platform {
+
+struct CommandButtonSpec {
+    std::string name{};
+    TwipsRect rect{};
+    std::string_view caption{};
+    ControlLook look{};
+    bool enabled = true;
+};
+
+// A push button; a disabled button raises no click.
+class CommandButton {
+public:
+    CommandButton() = default;
+    explicit CommandButton(QPushButton* widget) : widget_(widget) {}
+
+    bool isEnabled() const;
+    void setEnabled(bool enabled);
+    void onClick(Handler handler);
+
+private:
+    QPushButton& widget() const;
+    QPushButton* widget_ = nullptr;
+};
+
+}  // namespace tarvo::platform

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: MIT
+#include "platform/command_button.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/menu_item.h"
+#include "platform/text_box.h"
+#include "platform/timer.h"
+
+#include "platform/run_time_error.h"
+#include "platform/widgets.h"
+
+#include <QAction>
+#include <QAnyStringView>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tarvo::platform {
+
+namespace {
+
+template <class T>
+T& live(T* control) {
+    if (!control)
+        throw RunTimeError("Control", "the control has not been created");
+    return *control;
+}
+
+bool shows(const QString& current, std::string_view text) {
+    return QAnyStringView::equal(current, QUtf8StringView(text.data(), qsizetype(text.size())));
+}
+
+}  // namespace
+
+LabelWidget& Label::widget() const { return live(widget_); }
+std::string Label::caption() const { return widget().text().toStdString(); }
+void Label::setCaption(std::string_view caption) {
+    if (!shows(widget().text(), caption))
+        widget().setText(toQString(caption));
+}
+bool Label::isEnabled() const { return widget().isEnabled(); }
+void Label::setEnabled(bool enabled) { widget().setEnabled(enabled); }
+std::string Label::tag() const { return widget().tag.toStdString(); }
+void Label::onDragDrop(DragDropHandler handler) {
+    widget().dropHandler = handler;
+    widget().setAcceptDrops(handler != nullptr);
+}
+
+ImageWidget& Image::widget() const { return live(widget_); }
+const Picture& Image::picture() const { return widget().picture; }
+void Image::setPicture(const Picture& picture) {
+    widget().picture = picture;
+    widget().setPixmap(picture.isEmpty() ? QPixmap() : *picture.pixmap());
+}
+
+QLineEdit& TextBox::widget() const { return live(widget_); }
+std::string TextBox::text() const { return widget().text().toStdString(); }
+void TextBox::setText(std::string_view text) {
+    if (!shows(widget().text(), text))
+        widget().setText(toQString(text));
+}
+bool TextBox::isEnabled() const { return widget().isEnabled(); }
+void TextBox::setEnabled(bool enabled) { widget().setEnabled(enabled); }
+
+QPushButton& CommandButton::widget() const { return live(widget_); }
+bool CommandButton::isEnabled() const { return widget().isEnabled(); }
+void CommandButton::setEnabled(bool enabled) { widget().setEnabled(enabled); }
+void CommandButton::onClick(Handler handler) {
+    QPushButton* button = &widget();
+    QObject::connect(button, &QPushButton::clicked, button,
+                     [button, handler] { dispatchFrom(button, handler); });
+}
+
+QTimer& Timer::timer() const { return live(timer_); }
+bool Timer::isEnabled() const { return timer().isActive(); }
+void Timer::setEnabled(bool enabled) {
+    if (!enabled)
+        timer().stop();
+    else if (!timer().isActive())
+        timer().start();
+}
+int Timer::interval() const { return timer().interval(); }
+void Timer::onTimer(Handler handler) {
+    QTimer* t = &timer();
+    QObject::connect(t, &QTimer::timeout, t, [t, handler] { dispatchFrom(t, handler); });
+}
+
+QAction& MenuItem::action() const { return live(action_); }
+bool MenuItem::isChecked() const { return action().isChecked(); }
+void MenuItem::setChecked(bool checked) {
+    action().setCheckable(true);
+    action().setChecked(checked);
+}
+bool MenuItem::isEnabled() const { return action().isEnabled(); }
+void MenuItem::setEnabled(bool enabled) { action().setEnabled(enabled); }
+void MenuItem::onClick(Handler handler) {
+    QAction* a = &action();
+    QObject::connect(a, &QAction::triggered, a, [a, handler] { dispatchFrom(a, handler); });
+}
+
+}  // namespace tarvo::platform

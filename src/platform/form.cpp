@@ -1,0 +1,253 @@
+// SPDX-License-Identifier: MIT
+#include "platform/form.h"
+
+#include "platform/run_time_error.h"
+#include "platform/widgets.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace tarvo::platform {
+
+namespace {
+
+QRect pixels(const TwipsRect& r) {
+    return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width), twipsToPixels(r.height)};
+}
+
+Qt::WindowFlags fixedWindowFlags(bool minimizeButton) {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                            Qt::MSWindowsFixedSizeDialogHint;
+    if (minimizeButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    return flags;
+}
+
+std::vector<FormVariable*>& formVariables() {
+    static std::vector<FormVariable*> variables;
+    return variables;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(const FormSpec& spec)
+    : QWidget(nullptr, fixedWindowFlags(spec.minimizeButton)),
+      layout_(new QVBoxLayout(this)),
+      client_(new QWidget(this)) {
+    setObjectName(toQString(spec.name));
+    setWindowTitle(toQString(spec.caption));
+    if (!spec.icon.empty())
+        setWindowIcon(QIcon(toQString(spec.icon)));
+
+    font_ = QFont(toQString(spec.font.name));
+    font_.setStyleHint(QFont::SansSerif);
+    font_.setPointSizeF(spec.font.points);
+    font_.setBold(spec.font.bold);
+
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+    layout_->setSizeConstraint(QLayout::SetFixedSize);  // not resizable
+    client_->setObjectName(objectName() + QStringLiteral("Client"));
+    client_->setFixedSize(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
+    if (spec.backColour) {
+        QPalette palette = client_->palette();
+        palette.setColor(QPalette::Window, toQColor(*spec.backColour));
+        client_->setPalette(palette);
+        client_->setAutoFillBackground(true);
+    }
+    layout_->addWidget(client_);
+}
+
+QMenuBar* FormWindow::menuBar() {
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(this);
+        layout_->setMenuBar(menuBar_);
+    }
+    return menuBar_;
+}
+
+void FormWindow::unload() {
+    unloaded_ = true;
+    hide();
+    for (QTimer* timer : findChildren<QTimer*>())
+        timer->stop();
+    deleteLater();
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (!unloaded_ && isEnabled() && close_)
+        dispatch(close_);
+}
+
+const FormWindow* formWindowOf(const QObject* object) {
+    for (; object; object = object->parent()) {
+        if (const auto* window = qobject_cast<const FormWindow*>(object))
+            return window;
+    }
+    return nullptr;
+}
+
+Form::Form(const FormSpec& spec) : window_(new FormWindow(spec)), startUpPosition_(spec.startUpPosition) {}
+
+Form::~Form() { window_->unload(); }
+
+void Form::show() {
+    if (!placed_) {
+        placed_ = true;
+        window_->adjustSize();
+        if (startUpPosition_ == StartUpPosition::CenterScreen) {
+            // A top-level move places the frame: centre the frame, as far as it is known yet.
+            window_->winId();
+            const QMargins frame = window_->windowHandle()->frameMargins();
+            const QSize outer = window_->size().grownBy(frame);
+            const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+            window_->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, outer, screen).topLeft());
+        }
+        // Controls were created in tab order: the first that takes the focus gets it.
+        const auto controls = window_->clientArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        const auto first = std::find_if(controls.begin(), controls.end(), [](const QWidget* w) {
+            return (w->focusPolicy() & Qt::TabFocus) && w->isEnabled();
+        });
+        if (first != controls.end())
+            (*first)->setFocus();
+    }
+    const bool shown = window_->isVisible();
+    window_->show();
+    if (shown)  // showing an open window brings it to the front
+        window_->activateWindow();
+}
+
+bool Form::isEnabled() const { return window_->isEnabled(); }
+
+void Form::setEnabled(bool enabled) { window_->setEnabled(enabled); }
+
+Label Form::addLabel(const LabelSpec& spec) {
+    auto* label = new LabelWidget(window_->clientArea());
+    label->setObjectName(toQString(spec.name));
+    label->setGeometry(pixels(spec.rect));
+    label->setTextFormat(Qt::PlainText);
+    label->setText(toQString(spec.caption));
+    applyLook(label, spec.look, window_->formFont());
+    label->setEnabled(spec.enabled);
+    label->tag = toQString(spec.tag);
+    label->dragMode = spec.dragMode;
+    return Label(label);
+}
+
+Image Form::addImage(const ImageSpec& spec) {
+    auto* image = new ImageWidget(window_->clientArea());
+    image->setObjectName(toQString(spec.name));
+    image->setGeometry(pixels(spec.rect));
+    image->setScaledContents(spec.stretch);
+    return Image(image);
+}
+
+TextBox Form::addTextBox(const TextBoxSpec& spec) {
+    auto* edit = new QLineEdit(window_->clientArea());
+    edit->setObjectName(toQString(spec.name));
+    edit->setGeometry(pixels(spec.rect));
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    edit->setText(toQString(spec.text));
+    applyLook(edit, spec.look, window_->formFont());
+    edit->setEnabled(spec.enabled);
+    return TextBox(edit);
+}
+
+CommandButton Form::addCommandButton(const CommandButtonSpec& spec) {
+    auto* button = new QPushButton(toQString(spec.caption), window_->clientArea());
+    button->setObjectName(toQString(spec.name));
+    button->setGeometry(pixels(spec.rect));
+    button->setAutoDefault(true);  // Enter clicks the focused button, as Space does
+    applyLook(button, spec.look, window_->formFont());
+    button->setEnabled(spec.enabled);
+    return CommandButton(button);
+}
+
+Timer Form::addTimer(const TimerSpec& spec) {
+    auto* timer = new QTimer(window_);
+    timer->setObjectName(toQString(spec.name));
+    timer->setInterval(spec.intervalMs);
+    if (spec.enabled)
+        timer->start();  // the first tick comes once the event loop runs again
+    return Timer(timer);
+}
+
+MenuItem Form::addMenu(const MenuSpec& spec) {
+    QMenu* menu = window_->menuBar()->addMenu(toQString(spec.caption));
+    menu->setObjectName(toQString(spec.name));
+    QAction* action = menu->menuAction();
+    action->setObjectName(toQString(spec.name));
+    return MenuItem(action);
+}
+
+MenuItem Form::addMenuItem(const MenuItem& menu, const MenuSpec& spec) {
+    QMenu* parent = menu.action().menu();
+    if (!parent)
+        throw RunTimeError("Menu", menu.action().objectName().toStdString() + " is not a menu");
+    QAction* action = parent->addAction(toQString(spec.caption));
+    action->setObjectName(toQString(spec.name));
+    if (spec.checked) {
+        action->setCheckable(true);
+        action->setChecked(*spec.checked);
+    }
+    // The toolkit flips a check mark on every click; here only the handlers set it.
+    QObject::connect(action, &QAction::triggered, action, [action](bool checked) {
+        if (action->isCheckable())
+            action->setChecked(!checked);
+    });
+    return MenuItem(action);
+}
+
+void Form::onLoad(Handler handler) { load_ = handler; }
+
+void Form::onClose(Handler handler) { window_->setCloseHandler(handler); }
+
+void Form::runLoadHandler() {
+    if (load_)
+        load_();
+}
+
+FormVariable::FormVariable() { formVariables().push_back(this); }
+
+FormVariable::~FormVariable() {
+    std::erase(formVariables(), this);
+    // Without an application object there is no toolkit left to tear the window down.
+    if (!QCoreApplication::instance())
+        static_cast<void>(form_.release());
+}
+
+void FormVariable::load(std::unique_ptr<Form> form) {
+    form_ = std::move(form);
+    form_->runLoadHandler();
+}
+
+Form& FormVariable::loaded() const {
+    if (!form_)
+        throw RunTimeError("Form", "the window is not loaded");
+    return *form_;
+}
+
+void FormVariable::unload() { form_.reset(); }
+
+void FormVariable::unloadAll() {
+    for (FormVariable* variable : formVariables())
+        variable->unload();
+}
+
+}  // namespace tarvo::platform

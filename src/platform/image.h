@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/picture.h"
+#include "platform/twips.h"
+
+#include <string>
+#include <string_view>
+
+namespace tarvo::platform {
+
+class ImageWidget;
+
+struct ImageSpec {
+    std::string name{};
+    TwipsRect rect{};
+    bool stretch = false;  // scale the picture to the control's size
+};
+
+// A borderless picture display.
+class Image {
+public:
+    Image() = default;
+    explicit Image(ImageWidget* widget) : widget_(widget) {}
+
+    const Picture& picture() const;
+    void setPicture(const Picture& picture);
+
+private:
+    ImageWidget& widget() const;
+    ImageWidget* widget_ = nullptr;
+};
+
+}  // namespace tarvo::platform

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/control_style.h"
+#include "platform/twips.h"
+
+#include <string>
+#include <string_view>
+
+namespace tarvo::platform {
+
+class LabelWidget;
+
+enum class DragMode { Manual, Automatic };
+
+struct LabelSpec {
+    std::string name{};
+    TwipsRect rect{};
+    std::string_view caption{};
+    ControlLook look{};
+    bool enabled = true;
+    std::string_view tag{};
+    DragMode dragMode = DragMode::Manual;  // automatic: a press starts a drag carrying the tag
+};
+
+// A label: a caption the player reads, a drag source, a drop target.
+class Label {
+public:
+    // Raised when a drag from Source is released over this enabled label; X and Y in twips.
+    using DragDropHandler = void (*)(Label& target, const Label& source, float x, float y);
+
+    Label() = default;
+    explicit Label(LabelWidget* widget) : widget_(widget) {}
+
+    std::string caption() const;
+    void setCaption(std::string_view caption);
+    bool isEnabled() const;
+    void setEnabled(bool enabled);
+    std::string tag() const;
+
+    // Makes the label a drop target; disabled labels refuse every drop.
+    void onDragDrop(DragDropHandler handler);
+
+private:
+    LabelWidget& widget() const;
+    LabelWidget* widget_ = nullptr;
+};
+
+}  // namespace tarvo::platform

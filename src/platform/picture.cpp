@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#include "platform/picture.h"
+
+#include "platform/program_folder.h"
+#include "platform/run_time_error.h"
+
+#include <QImageReader>
+#include <QPixmap>
+
+namespace tarvo::platform {
+
+Picture::Picture(std::shared_ptr<const QPixmap> pixmap, std::string source)
+    : pixmap_(std::move(pixmap)), source_(std::move(source)) {}
+
+Picture loadPicture(std::string_view path) {
+    const std::string file = hostPath(path);
+    QImageReader reader(QString::fromStdString(file));
+    const QImage image = reader.read();
+    if (image.isNull())
+        throw RunTimeError("Load picture",
+                           "cannot load \"" + file + "\": " + reader.errorString().toStdString());
+    return Picture(std::make_shared<const QPixmap>(QPixmap::fromImage(image)), file);
+}
+
+}  // namespace tarvo::platform

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/control_style.h"
+#include "platform/twips.h"
+
+#include <string>
+#include <string_view>
+
+class QLineEdit;
+
+namespace tarvo::platform {
+
+struct TextBoxSpec {
+    std::string name{};
+    TwipsRect rect{};
+    std::string_view text{};
+    ControlLook look{};
+    bool enabled = true;
+};
+
+// A single-line text box the player may type into; no length limit.
+class TextBox {
+public:
+    TextBox() = default;
+    explicit TextBox(QLineEdit* widget) : widget_(widget) {}
+
+    std::string text() const;
+    void setText(std::string_view text);  // leaves the box alone when it already shows the text
+    bool isEnabled() const;
+    void setEnabled(bool enabled);
+
+private:
+    QLineEdit& widget() const;
+    QLineEdit* widget_ = nullptr;
+};
+
+}  // namespace tarvo::platform

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#include "platform/time_of_day.h"
+
+#include <chrono>
+
+namespace tarvo::platform {
+
+namespace {
+TimeOfDaySource* sourceForTest = nullptr;
+}
+
+// Every time zone in use today is offset by whole minutes, so the second of the minute is the
+// same in universal time, which the system clock gives without a time-zone look-up.
+int secondOfMinute() {
+    if (sourceForTest)
+        return sourceForTest->secondOfMinute();
+    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    return int(now.time_since_epoch().count() % 60);
+}
+
+std::uint64_t clockReading() {
+    if (sourceForTest)
+        return sourceForTest->clockReading();
+    return std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+void setTimeOfDayForTest(TimeOfDaySource* source) { sourceForTest = source; }
+
+}  // namespace tarvo::platform

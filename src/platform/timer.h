@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/handler.h"
+
+#include <string>
+#include <string_view>
+
+class QTimer;
+
+namespace tarvo::platform {
+
+struct TimerSpec {
+    std::string name{};
+    int intervalMs = 0;
+    bool enabled = true;
+};
+
+// Ticks on the event thread, between other events, while enabled.
+class Timer {
+public:
+    Timer() = default;
+    explicit Timer(QTimer* timer) : timer_(timer) {}
+
+    bool isEnabled() const;
+    void setEnabled(bool enabled);
+    int interval() const;
+    void onTimer(Handler handler);
+
+private:
+    QTimer& timer() const;
+    QTimer* timer_ = nullptr;
+};
+
+}  // namespace tarvo::platform

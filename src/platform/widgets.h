@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+// The toolkit's side of the forms runtime: private to src/platform/.
+#pragma once
+
+#include "platform/control_style.h"
+#include "platform/form.h"
+#include "platform/run_time_error.h"
+
+#include <QLabel>
+#include <QWidget>
+
+#include <string_view>
+
+class QMenuBar;
+class QVBoxLayout;
+
+namespace tarvo::platform {
+
+inline QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The MIME type of a drag between labels; the payload is the source label's tag.
+QString dragMimeType();
+
+class FormWindow final : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormWindow(const FormSpec& spec);
+
+    QWidget* clientArea() const { return client_; }
+    QMenuBar* menuBar();
+    const QFont& formFont() const { return font_; }
+    void setCloseHandler(Handler handler) { close_ = handler; }
+
+    // After unloading the window is hidden, its timers stopped and its handlers silent.
+    void unload();
+    bool isUnloaded() const { return unloaded_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QVBoxLayout* layout_;
+    QWidget* client_;
+    QMenuBar* menuBar_ = nullptr;
+    QFont font_;
+    Handler close_ = nullptr;
+    bool unloaded_ = false;
+};
+
+// The window a control, timer or menu item belongs to.
+const FormWindow* formWindowOf(const QObject* object);
+
+// Runs a handler raised by a control, unless its window was unloaded meanwhile.
+template <class Fn>
+void dispatchFrom(const QObject* control, Fn&& handler) {
+    const FormWindow* window = formWindowOf(control);
+    if (window && !window->isUnloaded())
+        dispatch(std::forward<Fn>(handler));
+}
+
+class LabelWidget final : public QLabel {
+    Q_OBJECT
+public:
+    explicit LabelWidget(QWidget* parent) : QLabel(parent) {}
+
+    QString tag;
+    DragMode dragMode = DragMode::Manual;
+    Label::DragDropHandler dropHandler = nullptr;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    bool accepts(const QDropEvent* event) const;
+    void setHighlighted(bool on);
+    bool highlighted_ = false;
+};
+
+class ImageWidget final : public QLabel {
+    Q_OBJECT
+public:
+    explicit ImageWidget(QWidget* parent) : QLabel(parent) {}
+
+    Picture picture;
+};
+
+QColor toQColor(Colour colour);
+
+// Font, colours, border, alignment and mouse pointer of a control, from its look.
+void applyLook(QWidget* control, const ControlLook& look, const QFont& formFont);
+
+}  // namespace tarvo::platform
