@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace tarvo {
+
+// The program's start: load the board window, which runs Form_Load, then show it.
+void startUp();
+
+// Sets up a game on the freshly loaded board window.
+void Form_Load();
+
+// Unloads the board window, loads it again and shows it; later steps of the calling handler
+// act on the new window.
+void restartGame();
+
+void nNew_Click();
+void eExit_Click();
+
+}  // namespace tarvo

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: MIT
+#include "ui/board_window.h"
+
+#include "control/start_up.h"
+#include "platform/run_time_error.h"
+#include "ui/board_layout.h"
+
+#include <string>
+
+namespace tarvo {
+
+using platform::MenuItem;
+using platform::MenuSpec;
+
+namespace {
+
+// The menu bar, top to bottom; a title starts a menu, the items below it fill it.
+struct MenuEntry {
+    MenuItem BoardWindow::*item;
+    bool title;
+    MenuSpec spec;
+};
+
+const MenuEntry kMenus[] = {
+    {&BoardWindow::fFile, true, {"fFile", "&File", {}}},
+    {&BoardWindow::nNew, false, {"nNew", "&New", {}}},
+    {&BoardWindow::eExit, false, {"eExit", "E&xit", {}}},
+    {&BoardWindow::lLevel, true, {"lLevel", "&Level", {}}},
+    {&BoardWindow::hHard, false, {"hHard", "Ha&rd", false}},
+    {&BoardWindow::nNormal, false, {"nNormal", "N&ormal", true}},
+    {&BoardWindow::eEasy, false, {"eEasy", "&Easy", false}},
+    {&BoardWindow::hHelp, true, {"hHelp", "&Help", {}}},
+    {&BoardWindow::aAbout, false, {"aAbout", "&About", {}}},
+};
+
+template <class Control, std::size_t N>
+Control& element(std::array<Control, N>& controls, int index, const char* what) {
+    if (index < 1 || std::size_t(index) > N)
+        throw platform::RunTimeError(what, std::to_string(index) + " is outside 1.." + std::to_string(N));
+    return controls[std::size_t(index - 1)];
+}
+
+std::size_t gridIndex(int row, int position) {
+    if (row < 1 || row > 6 || position < 1 || position > 4)
+        throw platform::RunTimeError("Board", "row " + std::to_string(row) + ", position " +
+                                                  std::to_string(position) + " is not on the board");
+    return std::size_t(4 * (row - 1) + position - 1);
+}
+
+}  // namespace
+
+BoardWindow::BoardWindow() : Form(board_layout::form()) {
+    // Created in tab order: only "Show" and then the clock box take the focus.
+    for (int k = 1; k <= 4; ++k)
+        codeLabels_[std::size_t(k - 1)] = addLabel(board_layout::codeLabel(k));
+    for (int r = 1; r <= 6; ++r)
+        rowNumbers_[std::size_t(r - 1)] = addLabel(board_layout::rowNumber(r));
+    for (int r = 1; r <= 6; ++r)
+        for (int p = 1; p <= 4; ++p)
+            slots_[gridIndex(r, p)] = addLabel(board_layout::slot(r, p));
+    Command1 = addCommandButton(board_layout::showButton());
+    for (int d = 1; d <= 6; ++d)
+        tiles_[std::size_t(d - 1)] = addLabel(board_layout::tile(d));
+    Text1 = addTextBox(board_layout::clock());
+    Label35 = addLabel(board_layout::message());
+    for (int r = 1; r <= 6; ++r)
+        for (int p = 1; p <= 4; ++p)
+            pegs_[gridIndex(r, p)] = addImage(board_layout::peg(r, p));
+    Timer1 = addTimer(board_layout::clockTimer());
+
+    MenuItem* menu = nullptr;
+    for (const MenuEntry& entry : kMenus) {
+        MenuItem& item = this->*entry.item;
+        item = entry.title ? addMenu(entry.spec) : addMenuItem(*menu, entry.spec);
+        if (entry.title)
+            menu = &item;
+    }
+
+    onLoad(Form_Load);
+    onClose(eExit_Click);  // closing the board window ends the program, as File > Exit does
+    nNew.onClick(nNew_Click);
+    eExit.onClick(eExit_Click);
+}
+
+platform::Label& BoardWindow::codeLabel(int position) { return element(codeLabels_, position, "Code label"); }
+platform::Label& BoardWindow::rowNumber(int row) { return element(rowNumbers_, row, "Row number"); }
+platform::Label& BoardWindow::slot(int row, int position) { return slots_[gridIndex(row, position)]; }
+platform::Image& BoardWindow::peg(int row, int position) { return pegs_[gridIndex(row, position)]; }
+platform::Label& BoardWindow::tile(int digit) { return element(tiles_, digit, "Tile"); }
+
+}  // namespace tarvo

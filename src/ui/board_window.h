@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/form.h"
+
+#include <array>
+
+namespace tarvo {
+
+// The board window Form1: code reveal, six rows of slots and pegs, the digit tiles, the clock
+// box, "Show", the message and the menus. Rows run 1..6 from the top, positions 1..4 from the left.
+class BoardWindow final : public platform::Form {
+public:
+    BoardWindow();
+
+    platform::Label& codeLabel(int position);      // Label1..Label4
+    platform::Label& rowNumber(int row);           // Label5..Label10
+    platform::Label& slot(int row, int position);  // Label11..Label34
+    platform::Image& peg(int row, int position);   // Image1..Image24
+    platform::Label& tile(int digit);              // Label59..Label64, the tiles "1".."6"
+
+    platform::Label Label35;  // the message
+    platform::CommandButton Command1;
+    platform::TextBox Text1;  // the clock
+    platform::Timer Timer1;
+
+    platform::MenuItem fFile, nNew, eExit;
+    platform::MenuItem lLevel, hHard, nNormal, eEasy;
+    platform::MenuItem hHelp, aAbout;
+
+private:
+    std::array<platform::Label, 4> codeLabels_;
+    std::array<platform::Label, 6> rowNumbers_;
+    std::array<platform::Label, 24> slots_;
+    std::array<platform::Image, 24> pegs_;
+    std::array<platform::Label, 6> tiles_;
+};
+
+// The live board window; a handler reaches it anew after every restart.
+inline platform::FormInstance<BoardWindow> Form1;
+
+}  // namespace tarvo
