@@ -7,6 +7,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace tarvo::platform {
 
 QString dragMimeType() { return QStringLiteral("application/x-tarvo-digit"); }
@@ -26,15 +28,29 @@ void LabelWidget::mousePressEvent(QMouseEvent* event) {
     drag->exec(Qt::CopyAction);
 }
 
-// Only a label of this program can be the source of a drop, and only while it is enabled.
+// The label a drop comes from: the drag's own source, or for a drag from another program (or
+// another copy of this one) the label of this window that would carry the same payload. Only
+// an enabled label in automatic drag mode can be the source of a drop.
+LabelWidget* LabelWidget::sourceOf(const QDropEvent* event) const {
+    if (!event->mimeData()->hasFormat(dragMimeType()))
+        return nullptr;
+    const QByteArray payload = event->mimeData()->data(dragMimeType());
+    const auto carries = [&](const LabelWidget* label) {
+        return label && label->dragMode == DragMode::Automatic && label->isEnabled() &&
+               label->tag.toUtf8() == payload;
+    };
+    if (auto* source = qobject_cast<LabelWidget*>(event->source()))
+        return carries(source) ? source : nullptr;
+    const auto labels = window()->findChildren<LabelWidget*>();
+    const auto found = std::find_if(labels.begin(), labels.end(), carries);
+    return found != labels.end() ? *found : nullptr;
+}
+
 bool LabelWidget::accepts(const QDropEvent* event) const {
-    if (!dropHandler || !isEnabled() || !event->mimeData()->hasFormat(dragMimeType()))
+    if (!dropHandler || !isEnabled())
         return false;
     const FormWindow* window = formWindowOf(this);
-    if (!window || window->isUnloaded())
-        return false;
-    const auto* source = qobject_cast<const LabelWidget*>(event->source());
-    return source && source->isEnabled() && event->mimeData()->data(dragMimeType()) == source->tag.toUtf8();
+    return window && !window->isUnloaded() && sourceOf(event);
 }
 
 void LabelWidget::setHighlighted(bool on) {
@@ -75,14 +91,11 @@ void LabelWidget::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
-    const Label target(this);
-    const Label source(qobject_cast<LabelWidget*>(event->source()));
+    Label target(this);
+    const Label source(sourceOf(event));
     const QPointF at = event->position() * kTwipsPerPixel;
     const Label::DragDropHandler handler = dropHandler;
-    dispatch([&] {
-        Label slot = target;
-        handler(slot, source, float(at.x()), float(at.y()));
-    });
+    dispatch([&] { handler(target, source, float(at.x()), float(at.y())); });
 }
 
 }  // namespace tarvo::platform

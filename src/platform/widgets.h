@@ -77,6 +77,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    LabelWidget* sourceOf(const QDropEvent* event) const;
     bool accepts(const QDropEvent* event) const;
     void setHighlighted(bool on);
     bool highlighted_ = false;
