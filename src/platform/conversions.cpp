@@ -3,6 +3,7 @@
 
 #include "platform/run_time_error.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace tarvo::platform {
@@ -20,6 +21,18 @@ double numericValue(std::string_view text) {
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
         value = value * 10 + (text[i] - '0');
     return sign * value;
+}
+
+std::optional<double> numberIn(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
 }
 
 std::string decimalText(long value) { return std::to_string(value); }

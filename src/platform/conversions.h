@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,10 @@ namespace tarvo::platform {
 // The number a text's leading digits spell, after leading blanks and an optional sign;
 // a text with no leading digits, the empty text among them, gives 0.
 double numericValue(std::string_view text);
+
+// The value of a text that is a number as a whole (blanks around it allowed), else nothing:
+// "3" and " 3 " are 3, "3x" and "" are not numbers.
+std::optional<double> numberIn(std::string_view text);
 
 // Digits only, a minus sign for negatives, no leading blank.
 std::string decimalText(long value);
