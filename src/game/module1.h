@@ -15,6 +15,13 @@ using Boolean = std::int16_t;  // stored as -1 for true, 0 for false
 inline constexpr Boolean kTrue = -1;
 inline constexpr Boolean kFalse = 0;
 
+// Adds one to a counter; like every arithmetic on counters, checked for overflow.
+inline void increment(Byte& counter) {
+    if (counter == 255)
+        throw platform::RunTimeError("Overflow", "a counter passed 255");
+    ++counter;
+}
+
 // Four values by position 1..4, left to right; another position is a run-time error.
 template <class T>
 class ByPosition {
@@ -52,6 +59,8 @@ struct Module {
     Integer ClockSeconds = 0;
     Integer NextTickSecond = 0;  // the second of the minute the next step waits for
     Byte MinuteBorrows = 0;
+
+    friend bool operator==(const Module&, const Module&) = default;
 };
 
 inline Module Module1;
