@@ -2,8 +2,10 @@
 #include "ui/board_window.h"
 
 #include "control/start_up.h"
+#include "game/show.h"
 #include "platform/run_time_error.h"
 #include "ui/board_layout.h"
+#include "ui/drops.h"
 
 #include <string>
 
@@ -76,6 +78,9 @@ BoardWindow::BoardWindow() : Form(board_layout::form()) {
             menu = &item;
     }
 
+    for (platform::Label& slot : slots_)
+        slot.onDragDrop(Slot_DragDrop);
+    Command1.onClick(Command1_Click);
     onLoad(Form_Load);
     onClose(eExit_Click);  // closing the board window ends the program, as File > Exit does
     nNew.onClick(nNew_Click);

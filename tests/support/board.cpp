@@ -2,11 +2,19 @@
 #include "support/board.h"
 
 #include "control/start_up.h"
+#include "game/module1.h"
 #include "platform/application.h"
 #include "platform/form.h"
+#include "ui/board_window.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
 
 namespace tarvo::testing {
 
@@ -32,7 +40,71 @@ QAction* menuItem(const QString& name) {
     return board ? board->findChild<QAction*>(name) : nullptr;
 }
 
+bool dropOn(QWidget* target, const QByteArray& payload, const QString& format) {
+    QMimeData mime;
+    mime.setData(format, payload);
+    const QPoint centre = target->rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(centre), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+bool dropTile(int digit, int row, int position) {
+    auto* slot = control<QLabel>(QString("Label%1").arg(10 + 4 * (row - 1) + position));
+    return slot && dropOn(slot, QByteArray::number(digit));
+}
+
+void fillRow(int row, const char* digits) {
+    for (int p = 1; p <= 4; ++p)
+        dropTile(digits[p - 1] - '0', row, p);
+}
+
+void pressShow() { QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton); }
+
+QString pegsOf(int row) {
+    QString pegs;
+    for (int p = 1; p <= 4; ++p) {
+        const std::string& source = Form1().peg(row, p).picture().source();
+        if (source.empty())
+            pegs += '-';
+        else
+            pegs += source.ends_with("/Ikone/namest~1.ico")   ? 'i'
+                    : source.ends_with("/Ikone/vanmes~1.ico") ? 'o'
+                                                              : '?';
+    }
+    return pegs;
+}
+
+QString captionsOf(int row) {
+    QString captions;
+    for (int p = 1; p <= 4; ++p) {
+        const std::string caption = Form1().slot(row, p).caption();
+        captions += caption.empty() ? QString(" ") : QString::fromStdString(caption);
+    }
+    return captions;
+}
+
+QString revealedCode() {
+    QString code;
+    for (int k = 1; k <= 4; ++k) {
+        const std::string caption = Form1().codeLabel(k).caption();
+        code += caption.empty() ? QString(" ") : QString::fromStdString(caption);
+    }
+    return code;
+}
+
 void startGame() { platform::dispatch(startUp); }
+
+void FixedGame::start(std::string_view code) {
+    Module1 = {};
+    draws.draws.clear();
+    draws.queueCode(code);
+    startGame();
+}
 
 void flushDeletedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 

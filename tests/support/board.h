@@ -3,8 +3,10 @@
 #pragma once
 
 #include "platform/run_time_error.h"
+#include "support/fakes.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QWidget>
 
 #include <string>
@@ -27,8 +29,40 @@ T* control(const QString& name) {
 // A menu item of the visible board window by its name, e.g. "nNew".
 QAction* menuItem(const QString& name);
 
+// Delivers a drag onto a widget as the toolkit does: a drag-enter event and, if that was
+// accepted, a drop event. Returns whether the drop was taken.
+bool dropOn(QWidget* target, const QByteArray& payload,
+            const QString& format = QStringLiteral("application/x-tarvo-digit"));
+
+// Drops tile "digit" on slot (row, position); returns whether the slot took it.
+bool dropTile(int digit, int row, int position);
+
+// Drops the tiles of "digits" (e.g. "1234") on the row's four slots.
+void fillRow(int row, const char* digits);
+
+// Clicks "Show" with the mouse.
+void pressShow();
+
+// The row's pegs as the player reads them: 'i' in place, 'o' out of place, '-' blank.
+QString pegsOf(int row);
+
+// The slot captions of a row, e.g. "12 4" with a blank for an empty slot.
+QString captionsOf(int row);
+
+// The code shown in Label1..Label4, e.g. "1234"; blanks while hidden.
+QString revealedCode();
+
 // Loads and shows the board window as the program's start does.
 void startGame();
+
+// The board with a known code and a clock that stands still unless the test moves it.
+struct FixedGame {
+    FixedDraws draws;
+    FakeTimeOfDay clock;
+
+    // Resets the module state and starts the program with the given code, e.g. "1234".
+    void start(std::string_view code);
+};
 
 // Unloads every window and lets the toolkit delete them.
 void closeEverything();

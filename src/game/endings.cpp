@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#include "game/endings.h"
+
+#include "game/module1.h"
+#include "platform/conversions.h"
+#include "ui/board_window.h"
+
+namespace tarvo {
+
+namespace {
+
+constexpr const char* kWon = "You Won !";
+constexpr const char* kLost = "You Lost !";
+
+void revealCode() {
+    for (int k = 1; k <= 4; ++k)
+        Form1().codeLabel(k).setCaption(platform::decimalText(Module1.SecretCode(k)));
+}
+
+void disableTiles() {
+    for (int digit = 1; digit <= 6; ++digit)
+        Form1().tile(digit).setEnabled(false);
+}
+
+// The end of a game on the board: message, code, then "Show", the clock and the tiles frozen.
+void endOnTheBoard(const char* message) {
+    Form1().Label35.setCaption(message);
+    revealCode();
+    Form1().Command1.setEnabled(false);
+    Form1().Timer1.setEnabled(false);
+    Form1().Text1.setEnabled(false);
+    disableTiles();
+}
+
+}  // namespace
+
+void winSequence() { endOnTheBoard(kWon); }
+
+void lossTestAfterSixthRow() {
+    if (Form1().Label35.caption().empty())
+        endOnTheBoard(kLost);
+}
+
+void lossOnTimeSequence() {
+    Form1().Text1.setEnabled(false);
+    Form1().Timer1.setEnabled(false);
+    revealCode();
+    Form1().Label35.setCaption(kLost);
+    Form1().Command1.setEnabled(false);
+    disableTiles();
+}
+
+}  // namespace tarvo
