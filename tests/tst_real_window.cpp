@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: MIT
+// The real window on a real X display: digits dragged with the mouse (xdotool moves it), "Show"
+// and the menus clicked, a game won and a game lost.
+#include "game/module1.h"
+#include "support/board.h"
+#include "support/fakes.h"
+#include "ui/board_window.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace tarvo;
+using namespace tarvo::testing;
+
+namespace {
+
+QStringList at(const QPoint& p) { return {"mousemove", QString::number(p.x()), QString::number(p.y())}; }
+QStringList pause(double seconds) { return {"sleep", QString::number(seconds)}; }
+
+QPoint centreOf(const QWidget* w) { return w->mapToGlobal(w->rect().center()); }
+
+QLabel* slotWidget(int row, int position) {
+    return control<QLabel>(QString("Label%1").arg(10 + 4 * (row - 1) + position));
+}
+
+// Runs xdotool while this program's event loop goes on (a drag runs inside it).
+bool xdotool(const QStringList& commands) {
+    QProcess process;
+    process.start("xdotool", commands);
+    if (!process.waitForStarted())
+        return false;
+    const bool done = QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000);
+    return done && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+// Presses the mouse on the tile, moves it over the slot in a few steps, releases it there.
+QStringList dragCommands(int digit, int row, int position) {
+    const QPoint from = centreOf(control<QLabel>(QString("Label%1").arg(58 + digit)));
+    const QPoint to = centreOf(slotWidget(row, position));
+    QStringList c;
+    c << at(from) << pause(0.05) << "mousedown"
+      << "1" << pause(0.1);
+    c << at(from + QPoint(6, 6)) << pause(0.05) << at((from + to) / 2) << pause(0.05);
+    c << at(to) << pause(0.1) << at(to + QPoint(1, 1)) << pause(0.1) << "mouseup"
+      << "1" << pause(0.1);
+    return c;
+}
+
+bool dragRow(int row, const char* digits) {
+    QStringList commands;
+    for (int p = 1; p <= 4; ++p)
+        commands << dragCommands(digits[p - 1] - '0', row, p);
+    return xdotool(commands) && QTest::qWaitFor([&] { return captionsOf(row) == digits; }, 10000);
+}
+
+bool click(const QPoint& where) {
+    return xdotool(at(where) << pause(0.05) << "click"
+                             << "1");
+}
+
+bool clickShow() { return click(centreOf(control<QPushButton>("Command1"))); }
+
+}  // namespace
+
+class RealWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        if (QGuiApplication::platformName() != "xcb")
+            QSKIP("needs a real X display: run through with_xvfb.sh");
+        if (QStandardPaths::findExecutable("xdotool").isEmpty())
+            QSKIP("xdotool is not installed (scripts/install-deps.sh installs it)");
+    }
+    void cleanup() { closeEverything(); }
+
+    void aGameIsWonAndThenLostWithTheMouse() {
+        game_.start("1234");
+        game_.draws.queueCode("6541");
+        QVERIFY(QTest::qWaitForWindowExposed(boardWidget()));
+
+        QVERIFY(dragRow(1, "2155"));
+        QVERIFY(clickShow());
+        QVERIFY(QTest::qWaitFor([] { return Module1.CurrentRow == 2; }, 10000));
+        QCOMPARE(pegsOf(1), QString("oo--"));
+        QVERIFY(!slotWidget(1, 1)->isEnabled());
+        QVERIFY(slotWidget(2, 1)->isEnabled());
+
+        QVERIFY(dragRow(2, "1234"));
+        QVERIFY(clickShow());
+        QVERIFY(QTest::qWaitFor([] { return control<QLabel>("Label35")->text() == "You Won !"; }, 10000));
+        QCOMPARE(revealedCode(), QString("1234"));
+        QCOMPARE(pegsOf(2), QString("iiii"));
+
+        // A frozen tile starts no drag: row 3 is open but takes nothing.
+        QVERIFY(xdotool(dragCommands(1, 3, 1)));
+        QTest::qWait(200);
+        QCOMPARE(captionsOf(3), QString("    "));
+
+        // File > New with the mouse.
+        QWidget* won = boardWidget();
+        QMenuBar* bar = won->findChild<QMenuBar*>();
+        QAction* file = bar->actions().at(0);
+        QVERIFY(click(bar->mapToGlobal(bar->actionGeometry(file).center())));
+        QVERIFY(QTest::qWaitFor([&] { return file->menu()->isVisible(); }, 10000));
+        QMenu* menu = file->menu();
+        QVERIFY(click(menu->mapToGlobal(menu->actionGeometry(menu->actions().at(0)).center())));
+        QVERIFY(QTest::qWaitFor([&] { return boardWidget() && boardWidget() != won; }, 10000));
+        QVERIFY(QTest::qWaitForWindowExposed(boardWidget()));
+        QCOMPARE(control<QLabel>("Label35")->text(), QString());
+
+        for (int r = 1; r <= 6; ++r) {
+            QVERIFY(dragRow(r, "1111"));
+            QVERIFY(clickShow());
+            QVERIFY(QTest::qWaitFor([&] { return pegsOf(r) == "i---"; }, 10000));
+        }
+        QVERIFY(QTest::qWaitFor([] { return control<QLabel>("Label35")->text() == "You Lost !"; }, 10000));
+        QCOMPARE(revealedCode(), QString("6541"));
+    }
+
+private:
+    FixedGame game_;
+};
+
+QTEST_MAIN(RealWindowTest)
+#include "tst_real_window.moc"

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Runs a command on an X display of its own (a fresh Xvfb server), for tests that need real
+# windows and real mouse events. Exits 77, which CTest reports as skipped, when no X server
+# can be started here.
+set -u
+
+if ! command -v Xvfb >/dev/null 2>&1; then
+    echo "SKIP: Xvfb is not installed (scripts/install-deps.sh installs it)"
+    exit 77
+fi
+
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$displayfile" 2>/dev/null &
+server=$!
+trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -f "$displayfile"' EXIT
+
+for _ in $(seq 1 100); do
+    [ -s "$displayfile" ] && break
+    kill -0 "$server" 2>/dev/null || break
+    sleep 0.1
+done
+if [ ! -s "$displayfile" ]; then
+    echo "SKIP: no X server could be started"
+    exit 77
+fi
+
+DISPLAY=":$(head -n 1 "$displayfile")" "$@"
