@@ -68,8 +68,9 @@ bool CommandButton::isEnabled() const { return widget().isEnabled(); }
 void CommandButton::setEnabled(bool enabled) { widget().setEnabled(enabled); }
 void CommandButton::onClick(Handler handler) {
     QPushButton* button = &widget();
+    const FormWindow* window = formWindowOf(button);
     QObject::connect(button, &QPushButton::clicked, button,
-                     [button, handler] { dispatchFrom(button, handler); });
+                     [window, handler] { dispatchFrom(window, handler); });
 }
 
 QTimer& Timer::timer() const { return live(timer_); }
@@ -83,7 +84,8 @@ void Timer::setEnabled(bool enabled) {
 int Timer::interval() const { return timer().interval(); }
 void Timer::onTimer(Handler handler) {
     QTimer* t = &timer();
-    QObject::connect(t, &QTimer::timeout, t, [t, handler] { dispatchFrom(t, handler); });
+    const FormWindow* window = formWindowOf(t);
+    QObject::connect(t, &QTimer::timeout, t, [window, handler] { dispatchFrom(window, handler); });
 }
 
 QAction& MenuItem::action() const { return live(action_); }
@@ -96,7 +98,8 @@ bool MenuItem::isEnabled() const { return action().isEnabled(); }
 void MenuItem::setEnabled(bool enabled) { action().setEnabled(enabled); }
 void MenuItem::onClick(Handler handler) {
     QAction* a = &action();
-    QObject::connect(a, &QAction::triggered, a, [a, handler] { dispatchFrom(a, handler); });
+    const FormWindow* window = formWindowOf(a);
+    QObject::connect(a, &QAction::triggered, a, [window, handler] { dispatchFrom(window, handler); });
 }
 
 }  // namespace tarvo::platform

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -48,7 +49,8 @@ std::vector<FormVariable*>& formVariables() {
 FormWindow::FormWindow(const FormSpec& spec)
     : QWidget(nullptr, fixedWindowFlags(spec.minimizeButton)),
       layout_(new QVBoxLayout(this)),
-      client_(new QWidget(this)) {
+      client_(new QWidget(this)),
+      closeOnEscape_(spec.closeOnEscape) {
     setObjectName(toQString(spec.name));
     setWindowTitle(toQString(spec.caption));
     if (!spec.icon.empty())
@@ -91,8 +93,58 @@ void FormWindow::unload() {
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (!unloaded_ && isEnabled() && close_)
+    raiseClose();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    if (closeOnEscape_ && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        raiseClose();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void FormWindow::raiseClose() {
+    if (!unloaded_ && !inputBlocked_ && close_)
         dispatch(close_);
+}
+
+void FormWindow::setInputBlocked(bool blocked) {
+    if (blocked == inputBlocked_)
+        return;
+    inputBlocked_ = blocked;
+    if (blocked)
+        QCoreApplication::instance()->installEventFilter(this);
+    else
+        QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+        case QEvent::InputMethod:
+        case QEvent::TabletPress:
+        case QEvent::TabletMove:
+        case QEvent::TabletRelease:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+            // The window's menus pop up as windows of their own: they count as its input too.
+            return watched->isWidgetType() && formWindowOf(watched) == this;
+        default:
+            return false;
+    }
 }
 
 const FormWindow* formWindowOf(const QObject* object) {
@@ -133,9 +185,9 @@ void Form::show() {
         window_->activateWindow();
 }
 
-bool Form::isEnabled() const { return window_->isEnabled(); }
+bool Form::isEnabled() const { return !window_->isInputBlocked(); }
 
-void Form::setEnabled(bool enabled) { window_->setEnabled(enabled); }
+void Form::setEnabled(bool enabled) { window_->setInputBlocked(!enabled); }
 
 Label Form::addLabel(const LabelSpec& spec) {
     auto* label = new LabelWidget(window_->clientArea());

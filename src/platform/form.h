@@ -29,6 +29,7 @@ struct FormSpec {
     std::string_view icon{};  // resource path
     Font font{};              // the font of controls that name none
     bool minimizeButton = false;
+    bool closeOnEscape = false;  // Escape does what the close button does
 };
 
 // A top-level window of fixed size with its controls. Derived classes create the controls in
@@ -56,7 +57,8 @@ protected:
     MenuItem addMenuItem(const MenuItem& menu, const MenuSpec& spec);
 
     void onLoad(Handler handler);
-    // The window manager's close button; the window stays open unless the handler unloads it.
+    // The window manager's close button (and Escape where the form asks for it); the window
+    // stays open unless the handler unloads it. A disabled window cannot be closed.
     void onClose(Handler handler);
 
 private:

@@ -37,25 +37,35 @@ public:
     void unload();
     bool isUnloaded() const { return unloaded_; }
 
+    // A blocked window takes no input, menus included, and looks as it did: each control keeps
+    // the enabled look of its own state.
+    void setInputBlocked(bool blocked);
+    bool isInputBlocked() const { return inputBlocked_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void raiseClose();
+
     QVBoxLayout* layout_;
     QWidget* client_;
     QMenuBar* menuBar_ = nullptr;
     QFont font_;
     Handler close_ = nullptr;
+    bool closeOnEscape_;
     bool unloaded_ = false;
+    bool inputBlocked_ = false;
 };
 
 // The window a control, timer or menu item belongs to.
 const FormWindow* formWindowOf(const QObject* object);
 
-// Runs a handler raised by a control, unless its window was unloaded meanwhile.
+// Runs a handler raised by a control of the window, unless the window was unloaded meanwhile.
 template <class Fn>
-void dispatchFrom(const QObject* control, Fn&& handler) {
-    const FormWindow* window = formWindowOf(control);
+void dispatchFrom(const FormWindow* window, Fn&& handler) {
     if (window && !window->isUnloaded())
         dispatch(std::forward<Fn>(handler));
 }
