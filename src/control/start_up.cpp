@@ -45,6 +45,10 @@ void Form_Load() {
     if (Module1.NextTickSecond > 59)
         Module1.NextTickSecond = 0;
 
+    showStartingTime();
+}
+
+void showStartingTime() {
     Form1().Text1.setText(decimalText(Module1.ClockMinutes) + ":" + decimalText(Module1.ClockSeconds));
 }
 

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/board_window.h"
 
+#include "control/clock.h"
+#include "control/levels.h"
 #include "control/start_up.h"
 #include "game/show.h"
 #include "platform/run_time_error.h"
+#include "ui/about_window.h"
 #include "ui/board_layout.h"
 #include "ui/drops.h"
 
@@ -83,8 +86,13 @@ BoardWindow::BoardWindow() : Form(board_layout::form()) {
     Command1.onClick(Command1_Click);
     onLoad(Form_Load);
     onClose(eExit_Click);  // closing the board window ends the program, as File > Exit does
+    Timer1.onTimer(Timer1_Timer);
     nNew.onClick(nNew_Click);
     eExit.onClick(eExit_Click);
+    hHard.onClick(hHard_Click);
+    nNormal.onClick(nNormal_Click);
+    eEasy.onClick(eEasy_Click);
+    aAbout.onClick(aAbout_Click);
 }
 
 platform::Label& BoardWindow::codeLabel(int position) { return element(codeLabels_, position, "Code label"); }

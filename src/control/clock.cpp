@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "control/clock.h"
+
+#include "control/levels.h"
+#include "game/endings.h"
+#include "platform/conversions.h"
+#include "platform/time_of_day.h"
+
+namespace tarvo {
+
+std::string clockText(int minutes, int seconds) {
+    return platform::decimalText(minutes) + (seconds >= 0 && seconds < 10 ? ":0" : ":") +
+           platform::decimalText(seconds);
+}
+
+bool stepIsDue(int second, int awaitedSecond) {
+    const int ahead = ((awaitedSecond - second) % 60 + 60) % 60;
+    return ahead == 0 || ahead > 2;
+}
+
+namespace {
+
+// The tick runs every millisecond; the text it shows changes once a second.
+const std::string& shownClockText(int minutes, int seconds) {
+    static int shownMinutes = -1;
+    static int shownSeconds = -1;
+    static std::string text;
+    if (minutes != shownMinutes || seconds != shownSeconds) {
+        text = clockText(minutes, seconds);
+        shownMinutes = minutes;
+        shownSeconds = seconds;
+    }
+    return text;
+}
+
+void runClock(const Level& level) {
+    if (!(Form1().*level.item).isChecked())
+        return;
+
+    const int shownMinutes = level.borrowsMinutes ? Module1.ClockMinutes : 0;
+    Form1().Text1.setText(shownClockText(shownMinutes, Module1.ClockSeconds));
+
+    // A tick that comes late still steps, once, rather than stalling for up to a minute.
+    if (!stepIsDue(platform::secondOfMinute(), Module1.NextTickSecond))
+        return;
+
+    Module1.ClockSeconds = Integer(Module1.ClockSeconds - 1);
+    Module1.NextTickSecond = Integer(platform::secondOfMinute() + 1);
+    if (Module1.NextTickSecond == 60)
+        Module1.NextTickSecond = 0;
+
+    if (Module1.ClockSeconds != -1)
+        return;
+
+    if (!level.borrowsMinutes || Module1.MinuteBorrows == level.minutes) {
+        lossOnTimeSequence();
+        return;
+    }
+    Module1.ClockSeconds = 59;
+    Module1.ClockMinutes = Integer(Module1.ClockMinutes - 1);
+    increment(Module1.MinuteBorrows);
+}
+
+}  // namespace
+
+void Timer1_Timer() {
+    for (const Level& level : kLevels)
+        runClock(level);
+}
+
+}  // namespace tarvo

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include "ui/about_window.h"
+
+#include "ui/board_window.h"
+
+#include <string_view>
+
+namespace tarvo {
+
+using namespace platform;
+
+namespace {
+
+constexpr ControlLook kText{.font = {"Verdana", 8.25, false}};
+
+struct AboutLine {
+    const char* name;
+    TwipsRect rect;
+    std::string_view caption;
+};
+
+// In tab order; the left column names the values on the right.
+constexpr AboutLine kLinesBeforeOk[] = {
+    {"Label1", {581, 120, 1455, 255}, "Author"},
+    {"Label2", {581, 1200, 1455, 255}, "Created               "},
+    {"Label3", {581, 840, 1455, 255}, "Version                "},
+    {"Label4", {2388, 120, 2400, 255}, "The Tarvo project"},
+    {"Label5", {2388, 1200, 2400, 255}, "16.02.2003."},
+    {"Label6", {2388, 840, 2400, 255}, "1.00"},
+};
+constexpr AboutLine kLinesAfterOk[] = {
+    {"Label7", {581, 480, 1455, 255}, "E-Mail "},
+    {"Label8", {2388, 480, 2415, 255}, "tarvo@tarvo.example"},
+};
+
+FormSpec aboutForm() {
+    return {
+        .name = "Form2",
+        .caption = "Tarvo",
+        .clientWidth = 5385,
+        .clientHeight = 2250,
+        .startUpPosition = StartUpPosition::WindowsDefault,
+        .icon = ":/tarvo/tarvo.ico",
+        .font = {"Sans Serif", 8, false},
+        .closeOnEscape = true,
+    };
+}
+
+}  // namespace
+
+AboutWindow::AboutWindow() : Form(aboutForm()) {
+    const auto addLine = [this](const AboutLine& line) {
+        addLabel({.name = line.name, .rect = line.rect, .caption = line.caption, .look = kText});
+    };
+    for (const AboutLine& line : kLinesBeforeOk)
+        addLine(line);
+    Command1 = addCommandButton({.name = "Command1",
+                                 .rect = {1965, 1680, 1455, 375},
+                                 .caption = "OK",
+                                 .look = {.mousePointer = MousePointer::PointingHand}});
+    for (const AboutLine& line : kLinesAfterOk)
+        addLine(line);
+
+    Command1.onClick(Form2_Command1_Click);
+    onClose(Form2_Command1_Click);
+}
+
+void aAbout_Click() {
+    Form1().setEnabled(false);
+    Form2.load();
+    Form2.show();
+}
+
+void Form2_Command1_Click() {
+    Form2.unload();
+    Form1().setEnabled(true);
+    Form1.show();
+}
+
+}  // namespace tarvo
