@@ -101,6 +101,7 @@ void startGame() { platform::dispatch(startUp); }
 
 void FixedGame::start(std::string_view code) {
     Module1 = {};
+    clock.second = 0;
     draws.draws.clear();
     draws.queueCode(code);
     startGame();

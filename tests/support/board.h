@@ -60,7 +60,8 @@ struct FixedGame {
     FixedDraws draws;
     FakeTimeOfDay clock;
 
-    // Resets the module state and starts the program with the given code, e.g. "1234".
+    // Resets the module state and the clock to second 0, and starts the program with the
+    // given code, e.g. "1234".
     void start(std::string_view code);
 };
 

@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: MIT
+// The countdown: one step per second of the time of day, minutes borrowed, the loss on time.
+#include "control/clock.h"
+#include "control/levels.h"
+#include "game/module1.h"
+#include "support/board.h"
+#include "ui/board_window.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace tarvo;
+using namespace tarvo::testing;
+
+namespace {
+
+QString clockBox() { return control<QLineEdit>("Text1")->text(); }
+
+// Every value the countdown shows, from the first step down to 0:00, written out as a player
+// would read them.
+QStringList countdownFrom(int minutes, int seconds) {
+    QStringList shown;
+    for (int m = minutes, s = seconds - 1; m >= 0; --m, s = 59)
+        for (; s >= 0; --s)
+            shown << QString("%1:%2").arg(m).arg(s, 2, 10, QChar('0'));
+    return shown;
+}
+
+}  // namespace
+
+class ClockTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { game_.start("1234"); }
+    void cleanup() { closeEverything(); }
+
+    void clockText_data() {
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("2:45") << 2 << 45 << QString("2:45");
+        QTest::newRow("1:05") << 1 << 5 << QString("1:05");
+        QTest::newRow("0:00") << 0 << 0 << QString("0:00");
+        QTest::newRow("4:59") << 4 << 59 << QString("4:59");
+        QTest::newRow("0:10") << 0 << 10 << QString("0:10");
+        QTest::newRow("0:09") << 0 << 9 << QString("0:09");
+    }
+    void clockText() {
+        QFETCH(int, minutes);
+        QFETCH(int, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(tarvo::clockText(minutes, seconds)), text);
+    }
+
+    void aStepIsDueWhenItsSecondHasComeOrGoneBy() {
+        QVERIFY(stepIsDue(10, 10));
+        QVERIFY(!stepIsDue(9, 10));  // the second before
+        QVERIFY(!stepIsDue(58, 0));  // two ahead across the minute: a level choice at 58
+        QVERIFY(!stepIsDue(59, 0));
+        QVERIFY(stepIsDue(0, 0));
+        QVERIFY(stepIsDue(12, 10));  // missed by two seconds
+        QVERIFY(stepIsDue(1, 59));   // missed across the minute
+    }
+
+    void normalCountsDownFromTwoFortyFiveAndIsLostAtTheHundredAndSixtySixthStep() {
+        QCOMPARE(countDown(), countdownFrom(2, 45));
+        QCOMPARE(steps_, 166);
+        QCOMPARE(int(Module1.MinuteBorrows), 2);
+        expectLostOnTime();
+    }
+
+    void hardCountsDownFromFiftyFiveWithoutBorrowing() {
+        game_.draws.queueCode("1234");
+        dispatch(hHard_Click);
+        QCOMPARE(clockBox(), QString("0:55"));
+        QCOMPARE(countDown(), countdownFrom(0, 55));
+        QCOMPARE(steps_, 56);
+        QCOMPARE(int(Module1.MinuteBorrows), 0);
+        expectLostOnTime();
+    }
+
+    void easyBorrowsFourMinutesOnItsWayFromFourFiftyFive() {
+        game_.draws.queueCode("1234");
+        dispatch(eEasy_Click);
+        QCOMPARE(clockBox(), QString("4:55"));
+        const QStringList shown = countDown();
+        QCOMPARE(shown, countdownFrom(4, 55));
+        QCOMPARE(steps_, 296);
+        for (const char* borrowed : {"3:59", "2:59", "1:59", "0:59"})
+            QVERIFY(shown.contains(borrowed));
+        expectLostOnTime();
+    }
+
+    void aTickWithoutAStepOnlyRewritesTheText() {
+        game_.clock.second = 0;  // the countdown waits for second 1
+        const Module before = Module1;
+        control<QLineEdit>("Text1")->setFocus();
+        QTest::keyClicks(control<QLineEdit>("Text1"), "typed");
+        QVERIFY(clockBox().contains("typed"));
+        dispatch(Timer1_Timer);
+        QCOMPARE(clockBox(), QString("2:45"));
+        QVERIFY(Module1 == before);
+    }
+
+    void theNewValueShowsOnTheTickAfterTheStep() {
+        game_.clock.second = 1;
+        dispatch(Timer1_Timer);
+        QCOMPARE(int(Module1.ClockSeconds), 44);
+        QCOMPARE(int(Module1.NextTickSecond), 2);
+        QCOMPARE(clockBox(), QString("2:45"));
+        dispatch(Timer1_Timer);
+        QCOMPARE(clockBox(), QString("2:44"));
+        QCOMPARE(int(Module1.ClockSeconds), 44);  // one step per second of the time of day
+    }
+
+    void aTickTwoSecondsLateStepsOnceAndWaitsForTheNextSecondFromNow() {
+        game_.clock.second = 3;  // second 1 was awaited, and missed
+        dispatch(Timer1_Timer);
+        QCOMPARE(int(Module1.ClockSeconds), 44);
+        QCOMPARE(int(Module1.NextTickSecond), 4);
+        dispatch(Timer1_Timer);
+        QCOMPARE(int(Module1.ClockSeconds), 44);
+    }
+
+    // However late the ticks come, every tick in a new second of the time of day steps. (A tick
+    // 59 seconds late reads as one second early: the second of the minute cannot tell them apart.)
+    void theCountdownNeverStandsStillForMoreThanASecond() {
+        int second = 0;
+        int steps = 0;
+        for (int gap : {1, 2, 1, 5, 1, 3, 1, 1, 7, 2, 1, 30, 1, 58, 1, 1}) {
+            second = (second + gap) % 60;
+            game_.clock.second = second;
+            const int before = Module1.ClockSeconds + 60 * Module1.ClockMinutes;
+            dispatch(Timer1_Timer);
+            dispatch(Timer1_Timer);
+            QCOMPARE(before - (Module1.ClockSeconds + 60 * Module1.ClockMinutes), 1);
+            ++steps;
+        }
+        QCOMPARE(int(Module1.ClockSeconds + 60 * Module1.ClockMinutes), 165 - steps);
+    }
+
+    void theRunningTimerDrivesTheClock() {
+        game_.clock.second = 1;
+        QVERIFY(QTest::qWaitFor([] { return clockBox() == "2:44"; }, 5000));
+    }
+
+    void afterAWinTheClockStopsAtItsLastValue() {
+        game_.clock.second = 1;
+        dispatch(Timer1_Timer);
+        dispatch(Timer1_Timer);
+        fillRow(1, "1234");
+        pressShow();
+        QVERIFY(!boardWidget()->findChild<QTimer*>("Timer1")->isActive());
+        for (int s = 2; s < 200; ++s) {
+            game_.clock.second = s % 60;
+            QTest::qWait(1);
+        }
+        QCOMPARE(clockBox(), QString("2:44"));
+        QCOMPARE(control<QLabel>("Label35")->text(), QString("You Won !"));
+    }
+
+private:
+    // Runs the clock a second at a time, two ticks a second, until the game is lost on time;
+    // returns what the clock box showed after each step.
+    QStringList countDown() {
+        QStringList shown;
+        steps_ = 0;
+        auto* timer = boardWidget()->findChild<QTimer*>("Timer1");
+        for (int second = game_.clock.second + 1; timer->isActive() && steps_ < 400; ++second) {
+            game_.clock.second = second % 60;
+            const int before = Module1.ClockSeconds;
+            dispatch(Timer1_Timer);
+            if (!timer->isActive()) {  // the step that runs out of time
+                ++steps_;
+                break;
+            }
+            const bool stepped = Module1.ClockSeconds != before;
+            dispatch(Timer1_Timer);
+            if (stepped) {
+                ++steps_;
+                shown << clockBox();
+            }
+        }
+        return shown;
+    }
+
+    void expectLostOnTime() {
+        QCOMPARE(clockBox(), QString("0:00"));
+        QVERIFY(!control<QLineEdit>("Text1")->isEnabled());
+        QVERIFY(!boardWidget()->findChild<QTimer*>("Timer1")->isActive());
+        QCOMPARE(control<QLabel>("Label35")->text(), QString("You Lost !"));
+        QCOMPARE(revealedCode(), QString("1234"));
+        QVERIFY(!control<QPushButton>("Command1")->isEnabled());
+    }
+
+    static void dispatch(void (*handler)()) { platform::dispatch(handler); }
+
+    FixedGame game_;
+    int steps_ = 0;
+};
+
+QTEST_MAIN(ClockTest)
+#include "tst_clock.moc"
