@@ -4,13 +4,15 @@
 #include "platform/run_time_error.h"
 #include "platform/widgets.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -39,6 +41,16 @@ Qt::WindowFlags fixedWindowFlags(bool minimizeButton) {
     return flags;
 }
 
+// The forms show the program's icon, set once on the application: a new QIcon for every new
+// window would put the same pictures in the pixmap cache again each time.
+void useProgramIcon(const QString& path) {
+    static QString applied;
+    if (path != applied || QApplication::windowIcon().isNull()) {
+        QApplication::setWindowIcon(QIcon(path));
+        applied = path;
+    }
+}
+
 std::vector<FormVariable*>& formVariables() {
     static std::vector<FormVariable*> variables;
     return variables;
@@ -49,30 +61,37 @@ std::vector<FormVariable*>& formVariables() {
 FormWindow::FormWindow(const FormSpec& spec)
     : QWidget(nullptr, fixedWindowFlags(spec.minimizeButton)),
       layout_(new QVBoxLayout(this)),
-      client_(new QWidget(this)),
+      client_(new ClientArea(this)),
       closeOnEscape_(spec.closeOnEscape) {
     setObjectName(toQString(spec.name));
     setWindowTitle(toQString(spec.caption));
     if (!spec.icon.empty())
-        setWindowIcon(QIcon(toQString(spec.icon)));
+        useProgramIcon(toQString(spec.icon));
 
-    font_ = QFont(toQString(spec.font.name));
-    font_.setStyleHint(QFont::SansSerif);
-    font_.setPointSizeF(spec.font.points);
-    font_.setBold(spec.font.bold);
+    // No name: the system's own font, which needs no look-up of another family.
+    QFont font = spec.font.name.empty() ? QApplication::font() : QFont(toQString(spec.font.name));
+    font.setPointSizeF(spec.font.points);
+    font.setBold(spec.font.bold);
 
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
     layout_->setSizeConstraint(QLayout::SetFixedSize);  // not resizable
     client_->setObjectName(objectName() + QStringLiteral("Client"));
     client_->setFixedSize(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
-    if (spec.backColour) {
-        QPalette palette = client_->palette();
-        palette.setColor(QPalette::Window, toQColor(*spec.backColour));
-        client_->setPalette(palette);
-        client_->setAutoFillBackground(true);
-    }
+    client_->setFont(font);  // controls that name no font inherit it
+    if (spec.backColour)
+        client_->setBackColour(toQColor(*spec.backColour));
     layout_->addWidget(client_);
+}
+
+void ClientArea::setBackColour(const QColor& colour) {
+    back_ = colour;
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ClientArea::paintEvent(QPaintEvent* event) {
+    if (back_.isValid())
+        QPainter(this).fillRect(event->rect(), back_);
 }
 
 QMenuBar* FormWindow::menuBar() {
@@ -168,7 +187,7 @@ void Form::show() {
             window_->winId();
             const QMargins frame = window_->windowHandle()->frameMargins();
             const QSize outer = window_->size().grownBy(frame);
-            const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+            const QRect screen = QApplication::primaryScreen()->availableGeometry();
             window_->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, outer, screen).topLeft());
         }
         // Controls were created in tab order: the first that takes the focus gets it.
@@ -195,7 +214,7 @@ Label Form::addLabel(const LabelSpec& spec) {
     label->setGeometry(pixels(spec.rect));
     label->setTextFormat(Qt::PlainText);
     label->setText(toQString(spec.caption));
-    applyLook(label, spec.look, window_->formFont());
+    applyLook(label, spec.look);
     label->setEnabled(spec.enabled);
     label->tag = toQString(spec.tag);
     label->dragMode = spec.dragMode;
@@ -215,8 +234,8 @@ TextBox Form::addTextBox(const TextBoxSpec& spec) {
     edit->setObjectName(toQString(spec.name));
     edit->setGeometry(pixels(spec.rect));
     edit->setMaxLength(std::numeric_limits<int>::max());
+    applyLook(edit, spec.look);  // before the text, which is laid out again on every font change
     edit->setText(toQString(spec.text));
-    applyLook(edit, spec.look, window_->formFont());
     edit->setEnabled(spec.enabled);
     return TextBox(edit);
 }
@@ -226,7 +245,7 @@ CommandButton Form::addCommandButton(const CommandButtonSpec& spec) {
     button->setObjectName(toQString(spec.name));
     button->setGeometry(pixels(spec.rect));
     button->setAutoDefault(true);  // Enter clicks the focused button, as Space does
-    applyLook(button, spec.look, window_->formFont());
+    applyLook(button, spec.look);
     button->setEnabled(spec.enabled);
     return CommandButton(button);
 }

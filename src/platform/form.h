@@ -26,7 +26,7 @@ struct FormSpec {
     int clientHeight = 0;
     std::optional<Colour> backColour{};
     StartUpPosition startUpPosition = StartUpPosition::WindowsDefault;
-    std::string_view icon{};  // resource path
+    std::string_view icon{};  // resource path of the program's icon
     Font font{};              // the font of controls that name none
     bool minimizeButton = false;
     bool closeOnEscape = false;  // Escape does what the close button does

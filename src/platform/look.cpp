@@ -40,9 +40,7 @@ constexpr std::array kSystemColourRoles = {
     QPalette::ToolTipBase,      // 24 tooltip background
 };
 
-QFont fontOf(const Font& font, const QFont& formFont) {
-    if (font.name.empty())
-        return formFont;
+QFont fontOf(const Font& font) {
     QFont result(toQString(font.name));
     result.setPointSizeF(font.points);
     result.setBold(font.bold);
@@ -53,6 +51,8 @@ void setColours(QWidget* control, const ControlLook& look, QPalette::ColorRole b
                 QPalette::ColorRole fore) {
     control->setBackgroundRole(back);
     control->setForegroundRole(fore);
+    if (!look.backColour && !look.foreColour)
+        return;
     QPalette palette = control->palette();
     if (look.backColour)
         palette.setColor(back, toQColor(*look.backColour));
@@ -75,8 +75,9 @@ QColor toQColor(Colour colour) {
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
 }
 
-void applyLook(QWidget* control, const ControlLook& look, const QFont& formFont) {
-    control->setFont(fontOf(look.font, formFont));
+void applyLook(QWidget* control, const ControlLook& look) {
+    if (!look.font.name.empty())
+        control->setFont(fontOf(look.font));
     if (look.mousePointer == MousePointer::PointingHand)
         control->setCursor(Qt::PointingHandCursor);
 

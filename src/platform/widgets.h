@@ -23,14 +23,30 @@ inline QString toQString(std::string_view text) {
 // The MIME type of a drag between labels; the payload is the source label's tag.
 QString dragMimeType();
 
+// The part of a window below its menu bar, where the controls stand. Its colour is painted rather
+// than set in its palette: a palette of its own would be inherited by every control, with a
+// fresh cache key in each new window, and the style's pixmap cache would grow with every restart.
+class ClientArea final : public QWidget {
+    Q_OBJECT
+public:
+    explicit ClientArea(QWidget* parent) : QWidget(parent) {}
+    void setBackColour(const QColor& colour);
+    QColor backColour() const { return back_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor back_;
+};
+
 class FormWindow final : public QWidget {
     Q_OBJECT
 public:
     explicit FormWindow(const FormSpec& spec);
 
-    QWidget* clientArea() const { return client_; }
+    ClientArea* clientArea() const { return client_; }
     QMenuBar* menuBar();
-    const QFont& formFont() const { return font_; }
     void setCloseHandler(Handler handler) { close_ = handler; }
 
     // After unloading the window is hidden, its timers stopped and its handlers silent.
@@ -51,9 +67,8 @@ private:
     void raiseClose();
 
     QVBoxLayout* layout_;
-    QWidget* client_;
+    ClientArea* client_;
     QMenuBar* menuBar_ = nullptr;
-    QFont font_;
     Handler close_ = nullptr;
     bool closeOnEscape_;
     bool unloaded_ = false;
@@ -103,7 +118,8 @@ public:
 
 QColor toQColor(Colour colour);
 
-// Font, colours, border, alignment and mouse pointer of a control, from its look.
-void applyLook(QWidget* control, const ControlLook& look, const QFont& formFont);
+// Font, colours, border, alignment and mouse pointer of a control, from its look. A control
+// that names no font keeps its form's.
+void applyLook(QWidget* control, const ControlLook& look);
 
 }  // namespace tarvo::platform

@@ -40,8 +40,8 @@ FormSpec aboutForm() {
         .clientWidth = 5385,
         .clientHeight = 2250,
         .startUpPosition = StartUpPosition::WindowsDefault,
-        .icon = ":/tarvo/tarvo.ico",
-        .font = {"Sans Serif", 8, false},
+        .icon = ":/tarvo/tarvo.png",
+        .font = {.points = 8},
         .closeOnEscape = true,
     };
 }

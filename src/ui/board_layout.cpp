@@ -49,8 +49,8 @@ FormSpec form() {
         .clientHeight = 5655,
         .backColour = kLightGrey,
         .startUpPosition = StartUpPosition::CenterScreen,
-        .icon = ":/tarvo/tarvo.ico",
-        .font = {"Sans Serif", 8, false},
+        .icon = ":/tarvo/tarvo.png",
+        .font = {.points = 8},
         .minimizeButton = true,
     };
 }
