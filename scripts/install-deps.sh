@@ -4,11 +4,12 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   fonts-liberation
   clang-format
-  xvfb xauth xdotool x11-utils
+  xvfb xdotool
+  valgrind
 )
 
 missing=()

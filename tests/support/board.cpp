@@ -99,9 +99,9 @@ QString revealedCode() {
 
 void startGame() { platform::dispatch(startUp); }
 
-void FixedGame::start(std::string_view code) {
+void FixedGame::start(std::string_view code, int second) {
     Module1 = {};
-    clock.second = 0;
+    clock.second = second;
     draws.draws.clear();
     draws.queueCode(code);
     startGame();

@@ -60,9 +60,9 @@ struct FixedGame {
     FixedDraws draws;
     FakeTimeOfDay clock;
 
-    // Resets the module state and the clock to second 0, and starts the program with the
-    // given code, e.g. "1234".
-    void start(std::string_view code);
+    // Resets the module state, sets the clock to the given second and starts the program with
+    // the given code, e.g. "1234".
+    void start(std::string_view code, int second = 0);
 };
 
 // Unloads every window and lets the toolkit delete them.

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+// An independent description of the game as the player sees it, advanced by the same events as
+// the program. It shares no code with the program: its scoring is the usual count, its clock a
+// plain countdown.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace tarvo::model {
+
+enum class Level { Hard, Normal, Easy };
+enum class Ending { None, Win, SixthRowLoss, TimeOut };
+
+class GameModel {
+public:
+    // The program's start: a game at Normal; the code as "1234".
+    void start(const std::string& code, int second);
+    // File > New: the same, unless the board is blocked.
+    void chooseNew(const std::string& code, int second);
+    void chooseLevel(Level level, const std::string& code, int second);
+    void drop(int digit, int row, int position);
+    void pressShow();
+    void openAbout();
+    void closeAbout();
+    void tick(int second);
+
+    bool aboutOpen() const { return aboutOpen_; }
+    int activeRow() const { return activeRow_; }
+    const std::string& row(int row) const { return slots_[row - 1]; }  // ' ' for an empty slot
+    const std::string& code() const { return code_; }
+    Ending lastEnding() const { return lastEnding_; }  // the ending the last event brought, if any
+
+    // Everything on the screen, in the same words as the test reads it off the real windows.
+    std::string screen() const;
+
+private:
+    void reset(const std::string& code);
+    void startNormal(const std::string& code, int second);
+    void end(const char* message);
+    bool boardTakesInput() const { return !aboutOpen_; }
+
+    std::string code_;
+    std::array<std::string, 6> slots_{};  // four characters a row, ' ' for an empty slot
+    std::array<std::string, 6> pegs_{};   // four characters a row: 'i', 'o' or '-'
+    std::array<bool, 6> rowOpen_{};
+    int activeRow_ = 1;
+    bool tiles_ = true;
+    bool showButton_ = true;
+    bool clockBox_ = true;
+    bool timer_ = true;
+    std::string message_;
+    std::string revealed_ = "    ";
+    std::string clockText_;
+    Level level_ = Level::Normal;
+    int minutes_ = 2;
+    int seconds_ = 45;
+    int borrowed_ = 0;
+    int awaited_ = 0;
+    bool aboutOpen_ = false;
+    Ending lastEnding_ = Ending::None;
+};
+
+}  // namespace tarvo::model

@@ -1,0 +1,333 @@
+// SPDX-License-Identifier: MIT
+// Seeded random play: every event goes to the real windows and to an independent model of the
+// game, and after every event the two must show the same thing.
+//
+// TARVO_RANDOM_PLAY_SEQUENCES (default 200) sequences run, from seed TARVO_RANDOM_PLAY_FIRST_SEED
+// (default 0) on. TARVO_RANDOM_PLAY_SEED=n replays sequence n alone.
+#include "model/game_model.h"
+#include "support/board.h"
+#include "ui/about_window.h"
+#include "ui/board_window.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+#include <random>
+
+using namespace tarvo;
+using namespace tarvo::testing;
+using model::Ending;
+using model::GameModel;
+using model::Level;
+
+namespace {
+
+enum class Kind { Drop, Show, New, ChooseLevel, OpenAbout, CloseAbout, Tick };
+
+struct Event {
+    Kind kind;
+    int a = 0;  // Drop: digit; ChooseLevel: level; CloseAbout: the way; Tick: second
+    int row = 0;
+    int position = 0;
+    std::string code{};  // of the game a New or a level choice starts
+};
+
+std::string describe(const Event& e) {
+    switch (e.kind) {
+        case Kind::Drop:
+            return "drop " + std::to_string(e.a) + " on row " + std::to_string(e.row) + " position " +
+                   std::to_string(e.position);
+        case Kind::Show:
+            return "Show";
+        case Kind::New:
+            return "File > New (code " + e.code + ")";
+        case Kind::ChooseLevel:
+            return std::string("Level > ") +
+                   (e.a == 0   ? "Hard"
+                    : e.a == 1 ? "Normal"
+                               : "Easy") +
+                   " (code " + e.code + ")";
+        case Kind::OpenAbout:
+            return "Help > About";
+        case Kind::CloseAbout:
+            return std::string("About: ") + (e.a == 0 ? "OK" : e.a == 1 ? "close button" : "Escape");
+        case Kind::Tick:
+            return "tick at second " + std::to_string(e.a);
+    }
+    return {};
+}
+
+// How a sequence spends its events; the mix makes every ending common.
+struct Style {
+    int drop, show, newGame, level, openAbout, closeAbout, tick;
+    double aimed;     // share of drops that put the code's digit in its place
+    bool startsHard;  // a level choice of Hard first
+};
+constexpr Style kPlayer{55, 20, 1, 1, 1, 1, 21, 0.35, false};
+constexpr Style kClock{8, 3, 0, 1, 1, 2, 85, 0.3, true};
+constexpr Style kMarathon{1, 1, 0, 0, 1, 1, 96, 0.0, false};
+
+class Sequence {
+public:
+    explicit Sequence(std::uint64_t seed) : rng_(seed) {
+        const int pick = below(10);
+        style_ = pick < 5 ? kPlayer : pick < 8 ? kClock : kMarathon;
+        second_ = below(60);
+        length_ = 20 + below(181);
+    }
+
+    int length() const { return length_; }
+    int second() const { return second_; }
+    std::string code() {
+        std::string c;
+        for (int k = 0; k < 4; ++k)
+            c += char('1' + below(6));
+        return c;
+    }
+
+    Event next(const GameModel& game, int index) {
+        if (index == 0 && style_.startsHard)
+            return {Kind::ChooseLevel, 0, 0, 0, code()};
+        const int weights[] = {style_.drop,      style_.show,       style_.newGame, style_.level,
+                               style_.openAbout, style_.closeAbout, style_.tick};
+        int roll = below(100);
+        int kind = 0;
+        while (roll >= weights[kind])
+            roll -= weights[kind++];
+        switch (Kind(kind)) {
+            case Kind::Drop: {
+                // Mostly onto an empty slot of the active row, as a player fills a row.
+                const int row = below(5) == 0 ? 1 + below(6) : game.activeRow();
+                int position = 1 + below(4);
+                const std::string& filled = game.row(row);
+                if (below(10) < 7 && filled.find(' ') != std::string::npos)
+                    while (filled[position - 1] != ' ')
+                        position = 1 + below(4);
+                const bool aimed = std::uniform_real_distribution<>(0, 1)(rng_) < style_.aimed;
+                const int digit = aimed ? game.code()[position - 1] - '0' : 1 + below(6);
+                return {Kind::Drop, digit, row, position, {}};
+            }
+            case Kind::New:
+                return {Kind::New, 0, 0, 0, code()};
+            case Kind::ChooseLevel:
+                return {Kind::ChooseLevel, below(3), 0, 0, code()};
+            case Kind::CloseAbout:
+                return {Kind::CloseAbout, below(3), 0, 0, {}};
+            case Kind::Tick: {
+                const int gap = below(20);  // mostly the next second; sometimes none, sometimes late
+                second_ = (second_ + (gap < 2 ? 0 : gap < 17 ? 1 : gap < 19 ? 2 : 5)) % 60;
+                return {Kind::Tick, second_, 0, 0, {}};
+            }
+            default:
+                return {Kind(kind)};
+        }
+    }
+
+private:
+    int below(int n) { return std::uniform_int_distribution<>(0, n - 1)(rng_); }
+
+    std::mt19937_64 rng_;
+    Style style_;
+    int second_;
+    int length_;
+};
+
+QWidget* aboutWidget() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "Form2" && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+// Input that a blocked board must swallow: a click on a menu title.
+void clickMenuTitle(int index) {
+    QMenuBar* bar = boardWidget()->findChild<QMenuBar*>();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions().at(index)).center());
+}
+
+QTimer* timer() { return boardWidget()->findChild<QTimer*>("Timer1"); }
+
+std::string rowState(int row) {
+    int open = 0;
+    for (int p = 1; p <= 4; ++p)
+        open += Form1().slot(row, p).isEnabled();
+    return open == 4 ? " open\n" : open == 0 ? " closed\n" : " partly open\n";
+}
+
+std::string pegsShown(int row) {
+    QString pegs = pegsOf(row);
+    for (int p = 1; p <= 4; ++p) {  // the picture on the screen must agree with the one assigned
+        const bool shown = !control<QLabel>(QString("Image%1").arg(4 * (row - 1) + p))->pixmap().isNull();
+        if (shown != (pegs[p - 1] != '-'))
+            pegs[p - 1] = '?';
+    }
+    return pegs.toStdString();
+}
+
+std::string enabled(bool on) { return on ? "enabled" : "disabled"; }
+
+// The real windows, in the model's words.
+std::string screen() {
+    std::string s;
+    for (int r = 1; r <= 6; ++r)
+        s += "row " + std::to_string(r) + " [" + captionsOf(r).toStdString() + "] " + pegsShown(r) +
+             rowState(r);
+    s += "code [" + revealedCode().toStdString() + "] message [" +
+         control<QLabel>("Label35")->text().toStdString() + "]\n";
+    auto* clock = control<QLineEdit>("Text1");
+    s += "clock [" + clock->text().toStdString() + "] " + enabled(clock->isEnabled()) +
+         (timer()->isActive() ? " running" : " stopped") + "\n";
+    int tiles = 0;
+    for (int d = 1; d <= 6; ++d)
+        tiles += Form1().tile(d).isEnabled();
+    s += "show " + enabled(control<QPushButton>("Command1")->isEnabled()) + ", tiles " +
+         (tiles == 6   ? "enabled"
+          : tiles == 0 ? "disabled"
+                       : "partly enabled") +
+         "\n";
+    std::string levels;
+    for (const char* item : {"hHard", "nNormal", "eEasy"})
+        if (menuItem(item)->isChecked())
+            levels += (levels.empty() ? "" : "+") + std::string(item + 1);
+    s += "level " + levels + "\n";
+    s += std::string("about ") + (aboutWidget() ? "open" : "closed") + ", board " +
+         (Form1().isEnabled() ? "takes input" : "blocked") + "\n";
+    if (QApplication::activePopupWidget())
+        s += "a menu is open\n";
+    return s;
+}
+
+int environment(const char* name, int fallback) {
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok ? value : fallback;
+}
+
+}  // namespace
+
+class RandomPlayTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { closeEverything(); }
+
+    void randomPlayShowsWhatTheModelShows() {
+        const int single = environment("TARVO_RANDOM_PLAY_SEED", -1);
+        const int first = single >= 0 ? single : environment("TARVO_RANDOM_PLAY_FIRST_SEED", 0);
+        const int count = single >= 0 ? 1 : environment("TARVO_RANDOM_PLAY_SEQUENCES", 200);
+        long events = 0;
+        int endings[4] = {};
+        for (int seed = first; seed < first + count; ++seed) {
+            play(std::uint64_t(seed), events, endings);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        qInfo("%d sequences, %ld events, 0 divergences; endings: %d wins, %d sixth-row losses, %d time-outs",
+              count, events, endings[int(Ending::Win)], endings[int(Ending::SixthRowLoss)],
+              endings[int(Ending::TimeOut)]);
+    }
+
+private:
+    void play(std::uint64_t seed, long& events, int* endings) {
+        Sequence sequence(seed);
+        GameModel game;
+        const std::string first = sequence.code();
+        game_.start(first, sequence.second());
+        game.start(first, sequence.second());
+
+        std::deque<std::string> log;
+        for (int i = 0; i < sequence.length(); ++i) {
+            const Event event = sequence.next(game, i);
+            log.push_back(describe(event));
+            if (log.size() > 25)
+                log.pop_front();
+            apply(event, game);
+            ++events;
+            ++endings[int(game.lastEnding())];
+            const std::string expected = game.screen();
+            const std::string actual = screen();
+            if (actual != expected) {
+                std::string history;
+                for (const std::string& line : log)
+                    history += "  " + line + "\n";
+                QFAIL(qPrintable(QString::fromStdString(
+                    "sequence " + std::to_string(seed) + " diverged at event " + std::to_string(i) +
+                    " (replay: TARVO_RANDOM_PLAY_SEED=" + std::to_string(seed) + ")\nlast events:\n" +
+                    history + "model:\n" + expected + "program:\n" + actual)));
+            }
+        }
+        closeEverything();
+    }
+
+    void apply(const Event& e, GameModel& game) {
+        switch (e.kind) {
+            case Kind::Drop:
+                dropTile(e.a, e.row, e.position);
+                game.drop(e.a, e.row, e.position);
+                break;
+            case Kind::Show:
+                pressShow();
+                game.pressShow();
+                break;
+            case Kind::New:
+                if (game.aboutOpen()) {
+                    clickMenuTitle(0);
+                } else {
+                    game_.draws.queueCode(e.code);
+                    menuItem("nNew")->trigger();
+                }
+                game.chooseNew(e.code, game_.clock.second);
+                break;
+            case Kind::ChooseLevel:
+                if (game.aboutOpen()) {
+                    clickMenuTitle(1);
+                } else {
+                    game_.draws.queueCode(e.code);
+                    menuItem(e.a == 0 ? "hHard" : e.a == 1 ? "nNormal" : "eEasy")->trigger();
+                }
+                game.chooseLevel(Level(e.a), e.code, game_.clock.second);
+                break;
+            case Kind::OpenAbout:
+                if (game.aboutOpen())
+                    clickMenuTitle(2);
+                else
+                    menuItem("aAbout")->trigger();
+                game.openAbout();
+                break;
+            case Kind::CloseAbout:
+                if (QWidget* about = aboutWidget()) {
+                    auto* ok = about->findChild<QPushButton*>("Command1");
+                    if (e.a == 0)
+                        QTest::mouseClick(ok, Qt::LeftButton);
+                    else if (e.a == 1)
+                        about->close();
+                    else
+                        QTest::keyClick(ok, Qt::Key_Escape);
+                }
+                game.closeAbout();
+                break;
+            case Kind::Tick:
+                game_.clock.second = e.a;
+                if (QTimer* t = timer(); t->isActive()) {  // the toolkit times only running timers
+                    QTimerEvent tick(t->timerId());
+                    QCoreApplication::sendEvent(t, &tick);
+                }
+                game.tick(e.a);
+                break;
+        }
+        // What the event loop would do next, short of running the timer.
+        QCoreApplication::sendPostedEvents();
+        flushDeletedWindows();
+    }
+
+    FixedGame game_;
+};
+
+QTEST_MAIN(RandomPlayTest)
+#include "tst_random_play.moc"

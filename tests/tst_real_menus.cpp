@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: MIT
+// The menus chosen with real mouse clicks (xdotool, through forward_clicks.sh) on a real X display, a few
+// dozen times: each New and level choice re-creates the window from inside its own menu, and About blocks and
+// unblocks it. Run under valgrind's memcheck too, which sees what the address sanitizer cannot
+// inside the toolkit's own libraries.
+#include "support/board.h"
+#include "ui/board_window.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdio>
+
+using namespace tarvo;
+using namespace tarvo::testing;
+
+namespace {
+
+constexpr int kPatience = 120000;  // milliseconds; memcheck runs the toolkit many times slower
+
+// forward_clicks.sh, which runs this test, gives the click with xdotool.
+void click(const QPoint& where) {
+    std::printf("tarvo-click %d %d\n", where.x(), where.y());
+    std::fflush(stdout);
+}
+
+// Opens menu `title` of the board's menu bar and clicks its item `item`, both with the mouse.
+bool choose(int title, int item) {
+    QMenuBar* bar = boardWidget()->findChild<QMenuBar*>();
+    QAction* menuAction = bar->actions().at(title);
+    click(bar->mapToGlobal(bar->actionGeometry(menuAction).center()));
+    QMenu* menu = menuAction->menu();
+    if (!QTest::qWaitFor([&] { return menu->isVisible(); }, kPatience))
+        return false;
+    QTest::qWait(100);
+    click(menu->mapToGlobal(menu->actionGeometry(menu->actions().at(item)).center()));
+    return true;
+}
+
+QWidget* aboutWidget() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "Form2" && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+}  // namespace
+
+class RealMenusTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        if (QGuiApplication::platformName() != "xcb")
+            QSKIP("needs a real X display: run through with_xvfb.sh");
+    }
+    void cleanup() { closeEverything(); }
+
+    void newLevelsAndAboutChosenWithTheMouse() {
+        game_.start("1234");
+        QVERIFY(QTest::qWaitForWindowExposed(boardWidget(), kPatience));
+        struct Choice {
+            int title;
+            int item;
+            const char* clock;
+        };
+        const Choice choices[] = {
+            {0, 0, "2:45"}, {1, 0, "0:55"}, {1, 1, "2:45"}, {1, 2, "4:55"}, {2, 0, nullptr}};
+        for (int n = 0; n < 30; ++n) {
+            const Choice& choice = choices[n % 5];
+            QWidget* before = boardWidget();
+            QVERIFY(choose(choice.title, choice.item));
+            if (choice.clock) {
+                QVERIFY(QTest::qWaitFor([&] { return boardWidget() && boardWidget() != before; }, kPatience));
+                QVERIFY(QTest::qWaitForWindowExposed(boardWidget(), kPatience));
+                QCOMPARE(control<QLineEdit>("Text1")->text(), QString(choice.clock));
+            } else {
+                QVERIFY(QTest::qWaitFor([] { return aboutWidget() != nullptr; }, kPatience));
+                QVERIFY(QTest::qWaitForWindowExposed(aboutWidget(), kPatience));
+                QVERIFY(!Form1().isEnabled());
+                auto* ok = aboutWidget()->findChild<QPushButton*>("Command1");
+                click(ok->mapToGlobal(ok->rect().center()));
+                QVERIFY(QTest::qWaitFor([] { return Form1().isEnabled(); }, kPatience));
+            }
+        }
+        flushDeletedWindows();
+    }
+
+private:
+    FixedGame game_;
+};
+
+QTEST_MAIN(RealMenusTest)
+#include "tst_real_menus.moc"
