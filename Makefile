@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # make run: install what is missing, build, start the game.
 # make test: install what is missing, build, run every test (plain and sanitizer builds).
-.PHONY: all deps build run test test-plain test-asan icons format clean
+.PHONY: all deps build run test test-plain test-asan bench icons format clean
 
 all: build
 
@@ -24,6 +24,11 @@ test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+
+# Benchmarks against the toolkit's own floor; not part of make test.
+bench: build
+	cmake --build --preset default --target benchmarks
+	bench/run.sh build
 
 # Redraws the artwork in data/ (the committed icons come from this).
 icons: build

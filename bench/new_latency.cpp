@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+// File > New, a thousand times: the time from the click to the new window's first painted frame,
+// and resident memory before and after; against re-creating a bare window with a menu bar and a
+// few labels the same way. Needs a display (run it under Xvfb).
+#include "control/start_up.h"
+#include "platform/application.h"
+#include "ui/board_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int kRestarts = 1000;
+
+long residentKb() {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+// Notes the first paint of any window shown after it was armed.
+class PaintWatch final : public QObject {
+public:
+    PaintWatch() { QCoreApplication::instance()->installEventFilter(this); }
+    void arm() { painted_ = false; }
+    bool painted() const { return painted_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType())
+            painted_ = true;
+        return false;
+    }
+
+private:
+    bool painted_ = true;
+};
+
+struct Figures {
+    double medianMs;
+    double worstMs;
+    long residentBeforeKb;
+    long residentAfterKb;
+};
+
+Figures measure(PaintWatch& watch, const std::function<void()>& restart) {
+    const auto settle = [] {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    };
+    std::vector<double> ms;
+    for (int n = 0; n < 10; ++n) {  // the first restarts fill the toolkit's caches
+        watch.arm();
+        restart();
+        while (!watch.painted())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    settle();
+    const long before = residentKb();
+    for (int n = 0; n < kRestarts; ++n) {
+        QElapsedTimer clock;
+        clock.start();
+        watch.arm();
+        restart();
+        while (!watch.painted())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        ms.push_back(clock.nsecsElapsed() / 1e6);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    settle();
+    std::sort(ms.begin(), ms.end());
+    return {ms[ms.size() / 2], ms.back(), before, residentKb()};
+}
+
+QWidget* newFloorWindow() {
+    auto* window = new QWidget;
+    auto* layout = new QVBoxLayout(window);
+    auto* menuBar = new QMenuBar(window);
+    menuBar->addMenu("&File")->addAction("&New");
+    layout->setMenuBar(menuBar);
+    for (int i = 0; i < 4; ++i)
+        layout->addWidget(new QLabel(QString("Label %1").arg(i + 1), window));
+    window->setFixedSize(433, 396);
+    window->show();
+    return window;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    tarvo::platform::Application app(argc, argv);
+    PaintWatch watch;
+    tarvo::startUp();
+
+    const Figures game = measure(watch, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "Form1" && w->isVisible())
+                w->findChild<QAction*>("nNew")->trigger();
+    });
+    tarvo::platform::FormVariable::unloadAll();
+
+    QWidget* floor = newFloorWindow();
+    const Figures base = measure(watch, [&floor] {
+        floor->hide();
+        floor->deleteLater();
+        floor = newFloorWindow();
+    });
+    delete floor;
+
+    std::printf(
+        "New to first frame, %d times: median %.2f ms, worst %.2f ms; bare window %.2f ms, %.2f ms; "
+        "ratio of medians %.2f\n",
+        kRestarts, game.medianMs, game.worstMs, base.medianMs, base.worstMs, game.medianMs / base.medianMs);
+    std::printf(
+        "resident memory across them: %ld KiB before, %ld KiB after (%+ld KiB); bare window %+ld KiB\n",
+        game.residentBeforeKb, game.residentAfterKb, game.residentAfterKb - game.residentBeforeKb,
+        base.residentAfterKb - base.residentBeforeKb);
+    return 0;
+}
