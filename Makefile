@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # make run: install what is missing, build, start the game.
 # make test: install what is missing, build, run every test (plain and sanitizer builds).
-.PHONY: all deps build run test test-plain test-asan bench icons format clean
+.PHONY: all deps build run test test-plain test-asan package bench icons format clean
 
 all: build
 
@@ -24,6 +24,10 @@ test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+
+# The Debian package, in build/package/: sudo apt install ./build/package/tarvo_*.deb
+package: build
+	cd build && cpack -G DEB
 
 # Benchmarks against the toolkit's own floor; not part of make test.
 bench: build

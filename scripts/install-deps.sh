@@ -10,6 +10,7 @@ packages=(
   clang-format
   xvfb xdotool
   valgrind
+  desktop-file-utils appstream binutils-mingw-w64-x86-64
 )
 
 missing=()

@@ -17,7 +17,8 @@ int status = 0;
 Application::Application(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv)) {
     QApplication::setApplicationName(QStringLiteral("tarvo"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(applicationTitle()));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION_TEXT));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TARVO_APP_ID));  // for the shell's window matching
     // The program ends through End only: re-creating a window must never quit it.
     QApplication::setQuitOnLastWindowClosed(false);
 }
