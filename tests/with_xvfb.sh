@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command on an X display of its own (a fresh Xvfb server), for tests that need real
 # windows and real mouse events. Exits 77, which CTest reports as skipped, when no X server
-# can be started here.
+# can be started here. TARVO_XVFB_SCREEN sets the screen (default 1024x768x24).
 set -u
 
 if ! command -v Xvfb >/dev/null 2>&1; then
@@ -10,7 +10,7 @@ if ! command -v Xvfb >/dev/null 2>&1; then
 fi
 
 displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$displayfile" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 "${TARVO_XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$displayfile" 2>/dev/null &
 server=$!
 trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -f "$displayfile"' EXIT
 
