@@ -11,10 +11,17 @@ namespace tarvo {
 
 namespace {
 
-void setPeg(int row, int position, const char* icon) {
-    const std::string path = platform::programFolder() + icon;
+struct PegKind {
+    const char* icon;
+    const char* meaning;  // as a screen reader says it
+};
+constexpr PegKind kInPlace{InPlaceIcon, "black, a right digit in its right place"};
+constexpr PegKind kOutOfPlace{OutOfPlaceIcon, "white, a right digit in another place"};
+
+void setPeg(int row, int position, const PegKind& kind) {
+    const std::string path = platform::programFolder() + kind.icon;
     const platform::Picture picture = platform::loadPicture(path);
-    Form1().peg(row, position).setPicture(picture);
+    Form1().peg(row, position).setPicture(picture, kind.meaning);
 }
 
 }  // namespace
@@ -23,10 +30,10 @@ void ShowPegs(Byte row, Byte inPlace, Byte outOfPlace) {
     if (inPlace > 4)  // the scoring yields 0..4, and only those have pegs
         return;
     for (int p = 1; p <= inPlace; ++p)
-        setPeg(row, p, InPlaceIcon);
+        setPeg(row, p, kInPlace);
     if (outOfPlace >= 1 && outOfPlace <= 4 - inPlace) {
         for (int p = inPlace + 1; p <= inPlace + outOfPlace; ++p)
-            setPeg(row, p, OutOfPlaceIcon);
+            setPeg(row, p, kOutOfPlace);
     }
 }
 

@@ -18,6 +18,7 @@ struct CommandButtonSpec {
     std::string_view caption{};
     ControlLook look{};
     bool enabled = true;
+    Accessible accessible{};
 };
 
 // A push button; a disabled button raises no click.

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tarvo::platform {
@@ -21,6 +22,15 @@ struct Font {
 enum class Border { None, FixedSingle };
 enum class Alignment { Left, Center };
 enum class MousePointer { Default, PointingHand };
+
+// What a screen reader speaks of a control. A label or picture with a name speaks its caption
+// or its picture's meaning after it ("Row 2, position 3: 4") unless told not to (a caption that
+// never changes); one without a name speaks its caption.
+struct Accessible {
+    std::string name{};
+    std::string description{};
+    bool stateSpoken = true;
+};
 
 // What every visible control has; an unset colour is the kind's system default.
 struct ControlLook {

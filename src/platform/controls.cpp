@@ -37,7 +37,7 @@ LabelWidget& Label::widget() const { return live(widget_); }
 std::string Label::caption() const { return widget().text().toStdString(); }
 void Label::setCaption(std::string_view caption) {
     if (!shows(widget().text(), caption))
-        widget().setText(toQString(caption));
+        widget().setCaption(toQString(caption));
 }
 bool Label::isEnabled() const { return widget().isEnabled(); }
 void Label::setEnabled(bool enabled) { widget().setEnabled(enabled); }
@@ -49,9 +49,10 @@ void Label::onDragDrop(DragDropHandler handler) {
 
 ImageWidget& Image::widget() const { return live(widget_); }
 const Picture& Image::picture() const { return widget().picture; }
-void Image::setPicture(const Picture& picture) {
+void Image::setPicture(const Picture& picture, std::string_view meaning) {
     widget().picture = picture;
     widget().setPixmap(picture.isEmpty() ? QPixmap() : *picture.pixmap());
+    speakState(&widget(), widget().spokenName, toQString(meaning));
 }
 
 QLineEdit& TextBox::widget() const { return live(widget_); }

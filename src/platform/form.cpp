@@ -213,7 +213,10 @@ Label Form::addLabel(const LabelSpec& spec) {
     label->setObjectName(toQString(spec.name));
     label->setGeometry(pixels(spec.rect));
     label->setTextFormat(Qt::PlainText);
-    label->setText(toQString(spec.caption));
+    setAccessible(label, spec.accessible);
+    if (spec.accessible.stateSpoken)
+        label->spokenName = toQString(spec.accessible.name);
+    label->setCaption(toQString(spec.caption));
     applyLook(label, spec.look);
     label->setEnabled(spec.enabled);
     label->tag = toQString(spec.tag);
@@ -226,6 +229,9 @@ Image Form::addImage(const ImageSpec& spec) {
     image->setObjectName(toQString(spec.name));
     image->setGeometry(pixels(spec.rect));
     image->setScaledContents(spec.stretch);
+    setAccessible(image, spec.accessible);
+    if (spec.accessible.stateSpoken)
+        image->spokenName = toQString(spec.accessible.name);
     return Image(image);
 }
 
@@ -234,6 +240,7 @@ TextBox Form::addTextBox(const TextBoxSpec& spec) {
     edit->setObjectName(toQString(spec.name));
     edit->setGeometry(pixels(spec.rect));
     edit->setMaxLength(std::numeric_limits<int>::max());
+    setAccessible(edit, spec.accessible);
     applyLook(edit, spec.look);  // before the text, which is laid out again on every font change
     edit->setText(toQString(spec.text));
     edit->setEnabled(spec.enabled);
@@ -245,6 +252,7 @@ CommandButton Form::addCommandButton(const CommandButtonSpec& spec) {
     button->setObjectName(toQString(spec.name));
     button->setGeometry(pixels(spec.rect));
     button->setAutoDefault(true);  // Enter clicks the focused button, as Space does
+    setAccessible(button, spec.accessible);
     applyLook(button, spec.look);
     button->setEnabled(spec.enabled);
     return CommandButton(button);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/control_style.h"
 #include "platform/picture.h"
 #include "platform/twips.h"
 
@@ -15,6 +16,7 @@ struct ImageSpec {
     std::string name{};
     TwipsRect rect{};
     bool stretch = false;  // scale the picture to the control's size
+    Accessible accessible{};
 };
 
 // A borderless picture display.
@@ -24,7 +26,8 @@ public:
     explicit Image(ImageWidget* widget) : widget_(widget) {}
 
     const Picture& picture() const;
-    void setPicture(const Picture& picture);
+    // "meaning" is what a screen reader says the picture shows.
+    void setPicture(const Picture& picture, std::string_view meaning = {});
 
 private:
     ImageWidget& widget() const;

@@ -21,6 +21,7 @@ struct LabelSpec {
     bool enabled = true;
     std::string_view tag{};
     DragMode dragMode = DragMode::Manual;  // automatic: a press starts a drag carrying the tag
+    Accessible accessible{};
 };
 
 // A label: a caption the player reads, a drag source, a drop target.

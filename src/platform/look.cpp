@@ -97,4 +97,16 @@ void applyLook(QWidget* control, const ControlLook& look) {
     // A push button is drawn as the style draws push buttons, whatever colour it stores.
 }
 
+void setAccessible(QWidget* control, const Accessible& accessible) {
+    if (!accessible.name.empty())
+        control->setAccessibleName(toQString(accessible.name));
+    if (!accessible.description.empty())
+        control->setAccessibleDescription(toQString(accessible.description));
+}
+
+void speakState(QWidget* control, const QString& name, const QString& state) {
+    if (!name.isEmpty())
+        control->setAccessibleName(state.isEmpty() ? name : name + QStringLiteral(": ") + state);
+}
+
 }  // namespace tarvo::platform

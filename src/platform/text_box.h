@@ -17,6 +17,7 @@ struct TextBoxSpec {
     std::string_view text{};
     ControlLook look{};
     bool enabled = true;
+    Accessible accessible{};
 };
 
 // A single-line text box the player may type into; no length limit.

@@ -85,11 +85,23 @@ void dispatchFrom(const FormWindow* window, Fn&& handler) {
         dispatch(std::forward<Fn>(handler));
 }
 
+// Gives a control the name and description a screen reader speaks.
+void setAccessible(QWidget* control, const Accessible& accessible);
+
+// Speaks a named control as "name: state", or by its name alone while the state is empty.
+void speakState(QWidget* control, const QString& name, const QString& state);
+
 class LabelWidget final : public QLabel {
     Q_OBJECT
 public:
     explicit LabelWidget(QWidget* parent) : QLabel(parent) {}
 
+    void setCaption(const QString& caption) {
+        setText(caption);
+        speakState(this, spokenName, caption);
+    }
+
+    QString spokenName;  // empty: the caption alone is spoken
     QString tag;
     DragMode dragMode = DragMode::Manual;
     Label::DragDropHandler dropHandler = nullptr;
@@ -113,6 +125,7 @@ class ImageWidget final : public QLabel {
 public:
     explicit ImageWidget(QWidget* parent) : QLabel(parent) {}
 
+    QString spokenName;
     Picture picture;
 };
 

@@ -39,6 +39,10 @@ constexpr std::array<int, 4> kCodeLabelLefts{2100, 2700, 3300, 3900};
 
 std::string numbered(const char* kind, int number) { return kind + std::to_string(number); }
 
+std::string rowAnd(int row, const char* kind, int position) {
+    return "Row " + std::to_string(row) + ", " + kind + " " + std::to_string(position);
+}
+
 }  // namespace
 
 FormSpec form() {
@@ -62,6 +66,8 @@ LabelSpec codeLabel(int position) {
         .look = {.font = {"Arial", 21.75, true},
                  .border = Border::FixedSingle,
                  .alignment = Alignment::Center},
+        .accessible = {"Code, position " + std::to_string(position),
+                       "The hidden code, shown when the game ends"},
     };
 }
 
@@ -81,6 +87,7 @@ LabelSpec slot(int row, int position) {
         .rect = {slotLeft(position), rowTop(row), kCell, kCell},
         .look = {.font = kArial12Bold, .border = Border::FixedSingle, .alignment = Alignment::Center},
         .enabled = row == 1,
+        .accessible = {rowAnd(row, "position", position), "Drop a digit tile here"},
     };
 }
 
@@ -89,6 +96,8 @@ ImageSpec peg(int row, int position) {
         .name = numbered("Image", 4 * (row - 1) + position),
         .rect = {pegLeft(position), rowTop(row), kCell, kCell},
         .stretch = true,
+        .accessible = {rowAnd(row, "peg", position),
+                       "Black: a right digit in its right place. White: a right digit in another place."},
     };
 }
 
@@ -105,6 +114,9 @@ LabelSpec tile(int digit) {
                  .mousePointer = MousePointer::PointingHand},
         .tag = text,
         .dragMode = DragMode::Automatic,
+        .accessible = {.name = "Digit " + std::string(text),
+                       .description = "Drag it onto a slot of the current row",
+                       .stateSpoken = false},
     };
 }
 
@@ -116,6 +128,7 @@ LabelSpec message() {
                  .backColour = kLightGrey,
                  .foreColour = kBlue,
                  .alignment = Alignment::Center},
+        .accessible = {"Message", "Says whether you won or lost"},
     };
 }
 
@@ -125,6 +138,7 @@ CommandButtonSpec showButton() {
         .rect = {2640, 5160, 1215, 375},
         .caption = "Show",
         .look = {.backColour = kSystemColour + 10, .mousePointer = MousePointer::PointingHand},
+        .accessible = {.description = "Scores the current row"},
     };
 }
 
@@ -137,6 +151,7 @@ TextBoxSpec clock() {
                  .backColour = kRed,
                  .foreColour = kSystemWindowBackground,
                  .alignment = Alignment::Center},
+        .accessible = {"Time left", "Minutes and seconds left to find the code"},
     };
 }
 
