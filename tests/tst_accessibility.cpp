@@ -22,9 +22,6 @@ QString spoken(const QString& controlName, QAccessible::Text what = QAccessible:
     return face ? face->text(what) : "<not accessible>";
 }
 
-QString slotName(int row, int position) { return QString("Label%1").arg(10 + 4 * (row - 1) + position); }
-QString pegName(int row, int position) { return QString("Image%1").arg(4 * (row - 1) + position); }
-
 }  // namespace
 
 class AccessibilityTest : public QObject {
@@ -39,7 +36,7 @@ private slots:
         for (int p = 1; p <= 4; ++p)
             controls << QString("Label%1").arg(p);
         for (int d = 1; d <= 6; ++d)
-            controls << QString("Label%1").arg(58 + d);
+            controls << tileName(d);
         for (int r = 1; r <= 6; ++r)
             for (int p = 1; p <= 4; ++p)
                 controls << slotName(r, p) << pegName(r, p);
@@ -58,7 +55,7 @@ private slots:
                 QCOMPARE(spoken(pegName(r, p)), QString("Row %1, peg %2").arg(r).arg(p));
             }
         for (int d = 1; d <= 6; ++d)
-            QCOMPARE(spoken(QString("Label%1").arg(58 + d)), QString("Digit %1").arg(d));
+            QCOMPARE(spoken(tileName(d)), QString("Digit %1").arg(d));
         for (int p = 1; p <= 4; ++p)
             QCOMPARE(spoken(QString("Label%1").arg(p)), QString("Code, position %1").arg(p));
         QCOMPARE(spoken("Label35"), QString("Message"));

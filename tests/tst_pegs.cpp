@@ -99,7 +99,7 @@ private slots:
         pressShow();
         QCOMPARE(pegsOf(1), pegs);
         for (int p = 1; p <= 4; ++p) {  // what the player sees, not only what was assigned
-            auto* peg = control<QLabel>(QString("Image%1").arg(p));
+            auto* peg = control<QLabel>(pegName(1, p));
             QCOMPARE(peg->pixmap().isNull(), pegs[p - 1] == '-');
         }
         for (int r = 2; r <= 6; ++r)

@@ -2,6 +2,7 @@
 // The program as a player starts it, watched from outside: another process on a real X display,
 // played with xdotool's mouse and read from screenshots. TARVO_PROGRAM names the command.
 #include "platform/twips.h"
+#include "support/real_display.h"
 #include "ui/board_layout.h"
 
 #include <QFileInfo>
@@ -203,10 +204,8 @@ class ProgramWindowTest : public QObject {
 
 private slots:
     void initTestCase() {
-        if (QGuiApplication::platformName() != "xcb")
-            QSKIP("needs a real X display: run through with_xvfb.sh");
-        if (QStandardPaths::findExecutable("xdotool").isEmpty())
-            QSKIP("xdotool is not installed (scripts/install-deps.sh installs it)");
+        if (const QString why = testing::whyNoRealDisplay(); !why.isEmpty())
+            QSKIP(qPrintable(why));
         QVERIFY2(!program().isEmpty(), "TARVO_PROGRAM names no program");
     }
 

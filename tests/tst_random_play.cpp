@@ -163,7 +163,7 @@ std::string rowState(int row) {
 std::string pegsShown(int row) {
     QString pegs = pegsOf(row);
     for (int p = 1; p <= 4; ++p) {  // the picture on the screen must agree with the one assigned
-        const bool shown = !control<QLabel>(QString("Image%1").arg(4 * (row - 1) + p))->pixmap().isNull();
+        const bool shown = !control<QLabel>(pegName(row, p))->pixmap().isNull();
         if (shown != (pegs[p - 1] != '-'))
             pegs[p - 1] = '?';
     }

@@ -4,6 +4,7 @@
 #include "game/module1.h"
 #include "support/board.h"
 #include "support/fakes.h"
+#include "support/real_display.h"
 #include "ui/board_window.h"
 
 #include <QAction>
@@ -26,9 +27,7 @@ QStringList pause(double seconds) { return {"sleep", QString::number(seconds)}; 
 
 QPoint centreOf(const QWidget* w) { return w->mapToGlobal(w->rect().center()); }
 
-QLabel* slotWidget(int row, int position) {
-    return control<QLabel>(QString("Label%1").arg(10 + 4 * (row - 1) + position));
-}
+QLabel* slotWidget(int row, int position) { return control<QLabel>(slotName(row, position)); }
 
 // Runs xdotool while this program's event loop goes on (a drag runs inside it).
 bool xdotool(const QStringList& commands) {
@@ -42,7 +41,7 @@ bool xdotool(const QStringList& commands) {
 
 // Presses the mouse on the tile, moves it over the slot in a few steps, releases it there.
 QStringList dragCommands(int digit, int row, int position) {
-    const QPoint from = centreOf(control<QLabel>(QString("Label%1").arg(58 + digit)));
+    const QPoint from = centreOf(control<QLabel>(tileName(digit)));
     const QPoint to = centreOf(slotWidget(row, position));
     QStringList c;
     c << at(from) << pause(0.05) << "mousedown"
@@ -74,10 +73,8 @@ class RealWindowTest : public QObject {
 
 private slots:
     void initTestCase() {
-        if (QGuiApplication::platformName() != "xcb")
-            QSKIP("needs a real X display: run through with_xvfb.sh");
-        if (QStandardPaths::findExecutable("xdotool").isEmpty())
-            QSKIP("xdotool is not installed (scripts/install-deps.sh installs it)");
+        if (const QString why = testing::whyNoRealDisplay(); !why.isEmpty())
+            QSKIP(qPrintable(why));
     }
     void cleanup() { closeEverything(); }
 

@@ -53,8 +53,12 @@ bool dropOn(QWidget* target, const QByteArray& payload, const QString& format) {
     return drop.isAccepted();
 }
 
+QString slotName(int row, int position) { return QString("Label%1").arg(10 + 4 * (row - 1) + position); }
+QString pegName(int row, int position) { return QString("Image%1").arg(4 * (row - 1) + position); }
+QString tileName(int digit) { return QString("Label%1").arg(58 + digit); }
+
 bool dropTile(int digit, int row, int position) {
-    auto* slot = control<QLabel>(QString("Label%1").arg(10 + 4 * (row - 1) + position));
+    auto* slot = control<QLabel>(slotName(row, position));
     return slot && dropOn(slot, QByteArray::number(digit));
 }
 

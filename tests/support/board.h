@@ -26,6 +26,12 @@ T* control(const QString& name) {
     return board ? board->findChild<T*>(name) : nullptr;
 }
 
+// The names of the board's repeated controls: slot Label11..Label34, peg Image1..Image24, tile
+// Label59..Label64.
+QString slotName(int row, int position);
+QString pegName(int row, int position);
+QString tileName(int digit);
+
 // A menu item of the visible board window by its name, e.g. "nNew".
 QAction* menuItem(const QString& name);
 
