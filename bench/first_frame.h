@@ -4,9 +4,10 @@
 // peak resident memory at that moment; then ends the program.
 #pragma once
 
+#include "floor.h"
+
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
 #include <QTimer>
 #include <QWidget>
 
@@ -16,16 +17,6 @@
 class FirstFrame final : public QObject {
 public:
     FirstFrame() { QCoreApplication::instance()->installEventFilter(this); }
-
-    static long peakResidentKb() {
-        QFile status("/proc/self/status");
-        if (!status.open(QIODevice::ReadOnly))
-            return -1;
-        for (const QByteArray& line : status.readAll().split('\n'))
-            if (line.startsWith("VmHWM:"))
-                return line.mid(6).trimmed().split(' ').first().toLong();
-        return -1;
-    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -38,7 +29,7 @@ protected:
                                           std::chrono::system_clock::now().time_since_epoch())
                                           .count();
                 const long long t0 = qEnvironmentVariable("TARVO_BENCH_T0").toLongLong();
-                std::printf("%.2f %ld\n", (now - t0) / 1e6, peakResidentKb());
+                std::printf("%.2f %ld\n", (now - t0) / 1e6, memoryKb("VmHWM:"));
                 std::fflush(stdout);
                 std::_Exit(0);
             });

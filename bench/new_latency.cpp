@@ -3,16 +3,13 @@
 // and resident memory before and after; against re-creating a bare window with a menu bar and a
 // few labels the same way. Needs a display (run it under Xvfb).
 #include "control/start_up.h"
+#include "floor.h"
 #include "platform/application.h"
 #include "ui/board_window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QLabel>
-#include <QMenuBar>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cstdio>
@@ -22,16 +19,6 @@
 namespace {
 
 constexpr int kRestarts = 1000;
-
-long residentKb() {
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
 
 // Notes the first paint of any window shown after it was armed.
 class PaintWatch final : public QObject {
@@ -73,7 +60,7 @@ Figures measure(PaintWatch& watch, const std::function<void()>& restart) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     settle();
-    const long before = residentKb();
+    const long before = memoryKb("VmRSS:");
     for (int n = 0; n < kRestarts; ++n) {
         QElapsedTimer clock;
         clock.start();
@@ -86,20 +73,7 @@ Figures measure(PaintWatch& watch, const std::function<void()>& restart) {
     }
     settle();
     std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], ms.back(), before, residentKb()};
-}
-
-QWidget* newFloorWindow() {
-    auto* window = new QWidget;
-    auto* layout = new QVBoxLayout(window);
-    auto* menuBar = new QMenuBar(window);
-    menuBar->addMenu("&File")->addAction("&New");
-    layout->setMenuBar(menuBar);
-    for (int i = 0; i < 4; ++i)
-        layout->addWidget(new QLabel(QString("Label %1").arg(i + 1), window));
-    window->setFixedSize(433, 396);
-    window->show();
-    return window;
+    return {ms[ms.size() / 2], ms.back(), before, memoryKb("VmRSS:")};
 }
 
 }  // namespace

@@ -46,13 +46,10 @@ std::optional<QString> xdotool(const QStringList& arguments, int timeoutMs = 200
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-QStringList at(QPoint p) { return {"mousemove", QString::number(p.x()), QString::number(p.y())}; }
-QStringList pause(double seconds) { return {"sleep", QString::number(seconds)}; }
-
 // One run of the program, its board window found on the screen.
 class RunningGame {
 public:
-    RunningGame(double scale) : scale_(scale) {
+    explicit RunningGame(double scale) : scale_(scale) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "xcb");
         environment.insert("QT_SCALE_FACTOR", QString::number(scale));
@@ -73,8 +70,7 @@ public:
                                     QString::number(process_.processId()), "--name", "^Tarvo$"});
         if (!found || found->split('\n', Qt::SkipEmptyParts).size() != 1)
             return false;
-        window_ = found->trimmed();
-        const auto geometry = xdotool({"getwindowgeometry", "--shell", window_});
+        const auto geometry = xdotool({"getwindowgeometry", "--shell", found->trimmed()});
         if (!geometry)
             return false;
         QMap<QString, int> value;
@@ -93,8 +89,6 @@ public:
         return found ? int(found->split('\n', Qt::SkipEmptyParts).size()) : 0;
     }
 
-    // The board's window on the screen, in device pixels.
-    QRect frame() const { return frame_; }
     // A control's place within the screenshot of the window (the client area is at the bottom,
     // below the menu bar).
     QRect inWindow(platform::TwipsRect r) const {
@@ -117,24 +111,17 @@ public:
     // Drags the tiles of "digits" onto the row's slots and presses "Show".
     bool playRow(int row, const char* digits) {
         QStringList c;
-        for (int p = 1; p <= 4; ++p) {
-            const QPoint from = onScreen(board_layout::tile(digits[p - 1] - '0').rect);
-            const QPoint to = onScreen(board_layout::slot(row, p).rect);
-            c << at(from) << pause(0.05) << "mousedown"
-              << "1" << pause(0.1) << at(from + QPoint(6, 6)) << pause(0.05) << at((from + to) / 2)
-              << pause(0.05) << at(to) << pause(0.1) << at(to + QPoint(1, 1)) << pause(0.1) << "mouseup"
-              << "1" << pause(0.1);
-        }
-        c << at(onScreen(board_layout::showButton().rect)) << pause(0.05) << "click"
-          << "1" << pause(0.2);
+        for (int p = 1; p <= 4; ++p)
+            c << testing::dragCommands(onScreen(board_layout::tile(digits[p - 1] - '0').rect),
+                                       onScreen(board_layout::slot(row, p).rect));
+        c << testing::clickAt(onScreen(board_layout::showButton().rect)) << testing::pause(0.2);
         return xdotool(c, 60000).has_value();
     }
 
 private:
     double scale_;
     QProcess process_;
-    QString window_;
-    QRect frame_;
+    QRect frame_;  // the board's window on the screen, in device pixels
 };
 
 // Keeps a screenshot for a person to look at, when TARVO_SCREENSHOTS names a folder.

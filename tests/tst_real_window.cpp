@@ -22,9 +22,6 @@ using namespace tarvo::testing;
 
 namespace {
 
-QStringList at(const QPoint& p) { return {"mousemove", QString::number(p.x()), QString::number(p.y())}; }
-QStringList pause(double seconds) { return {"sleep", QString::number(seconds)}; }
-
 QPoint centreOf(const QWidget* w) { return w->mapToGlobal(w->rect().center()); }
 
 QLabel* slotWidget(int row, int position) { return control<QLabel>(slotName(row, position)); }
@@ -39,17 +36,9 @@ bool xdotool(const QStringList& commands) {
     return done && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
-// Presses the mouse on the tile, moves it over the slot in a few steps, releases it there.
 QStringList dragCommands(int digit, int row, int position) {
-    const QPoint from = centreOf(control<QLabel>(tileName(digit)));
-    const QPoint to = centreOf(slotWidget(row, position));
-    QStringList c;
-    c << at(from) << pause(0.05) << "mousedown"
-      << "1" << pause(0.1);
-    c << at(from + QPoint(6, 6)) << pause(0.05) << at((from + to) / 2) << pause(0.05);
-    c << at(to) << pause(0.1) << at(to + QPoint(1, 1)) << pause(0.1) << "mouseup"
-      << "1" << pause(0.1);
-    return c;
+    return testing::dragCommands(centreOf(control<QLabel>(tileName(digit))),
+                                 centreOf(slotWidget(row, position)));
 }
 
 bool dragRow(int row, const char* digits) {
@@ -59,10 +48,7 @@ bool dragRow(int row, const char* digits) {
     return xdotool(commands) && QTest::qWaitFor([&] { return captionsOf(row) == digits; }, 10000);
 }
 
-bool click(const QPoint& where) {
-    return xdotool(at(where) << pause(0.05) << "click"
-                             << "1");
-}
+bool click(const QPoint& where) { return xdotool(clickAt(where)); }
 
 bool clickShow() { return click(centreOf(control<QPushButton>("Command1"))); }
 

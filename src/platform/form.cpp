@@ -213,9 +213,7 @@ Label Form::addLabel(const LabelSpec& spec) {
     label->setObjectName(toQString(spec.name));
     label->setGeometry(pixels(spec.rect));
     label->setTextFormat(Qt::PlainText);
-    setAccessible(label, spec.accessible);
-    if (spec.accessible.stateSpoken)
-        label->spokenName = toQString(spec.accessible.name);
+    label->spokenName = setAccessible(label, spec.accessible);
     label->setCaption(toQString(spec.caption));
     applyLook(label, spec.look);
     label->setEnabled(spec.enabled);
@@ -229,9 +227,7 @@ Image Form::addImage(const ImageSpec& spec) {
     image->setObjectName(toQString(spec.name));
     image->setGeometry(pixels(spec.rect));
     image->setScaledContents(spec.stretch);
-    setAccessible(image, spec.accessible);
-    if (spec.accessible.stateSpoken)
-        image->spokenName = toQString(spec.accessible.name);
+    image->spokenName = setAccessible(image, spec.accessible);
     return Image(image);
 }
 

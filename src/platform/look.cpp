@@ -97,11 +97,13 @@ void applyLook(QWidget* control, const ControlLook& look) {
     // A push button is drawn as the style draws push buttons, whatever colour it stores.
 }
 
-void setAccessible(QWidget* control, const Accessible& accessible) {
-    if (!accessible.name.empty())
-        control->setAccessibleName(toQString(accessible.name));
+QString setAccessible(QWidget* control, const Accessible& accessible) {
+    const QString name = toQString(accessible.name);
+    if (!name.isEmpty())
+        control->setAccessibleName(name);
     if (!accessible.description.empty())
         control->setAccessibleDescription(toQString(accessible.description));
+    return accessible.stateSpoken ? name : QString();
 }
 
 void speakState(QWidget* control, const QString& name, const QString& state) {

@@ -85,8 +85,9 @@ void dispatchFrom(const FormWindow* window, Fn&& handler) {
         dispatch(std::forward<Fn>(handler));
 }
 
-// Gives a control the name and description a screen reader speaks.
-void setAccessible(QWidget* control, const Accessible& accessible);
+// Gives a control the name and description a screen reader speaks; returns the name to speak its
+// state after, empty when its state is not spoken.
+QString setAccessible(QWidget* control, const Accessible& accessible);
 
 // Speaks a named control as "name: state", or by its name alone while the state is empty.
 void speakState(QWidget* control, const QString& name, const QString& state);

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QGuiApplication>
+#include <QPoint>
 #include <QStandardPaths>
 #include <QString>
+#include <QStringList>
 
 namespace tarvo::testing {
 
@@ -15,6 +17,26 @@ inline QString whyNoRealDisplay() {
     if (QStandardPaths::findExecutable("xdotool").isEmpty())
         return "xdotool is not installed (scripts/install-deps.sh installs it)";
     return {};
+}
+
+// xdotool commands: move the mouse to a point, wait, click, drag.
+inline QStringList mouseTo(QPoint p) { return {"mousemove", QString::number(p.x()), QString::number(p.y())}; }
+inline QStringList pause(double seconds) { return {"sleep", QString::number(seconds)}; }
+inline QStringList clickAt(QPoint p) {
+    return mouseTo(p) << pause(0.05) << "click"
+                      << "1";
+}
+
+// Presses the mouse at "from", moves it to "to" in a few steps, releases it there: a drag as a
+// hand makes it, slow enough for the toolkit to see it start and hover.
+inline QStringList dragCommands(QPoint from, QPoint to) {
+    QStringList c;
+    c << mouseTo(from) << pause(0.05) << "mousedown"
+      << "1" << pause(0.1);
+    c << mouseTo(from + QPoint(6, 6)) << pause(0.05) << mouseTo((from + to) / 2) << pause(0.05);
+    c << mouseTo(to) << pause(0.1) << mouseTo(to + QPoint(1, 1)) << pause(0.1) << "mouseup"
+      << "1" << pause(0.1);
+    return c;
 }
 
 }  // namespace tarvo::testing
