@@ -72,7 +72,6 @@ private slots:
             QVERIFY2(label, e.name);
             QCOMPARE(label->geometry(), e.geometry);
             QCOMPARE(label->text(), e.caption);
-            QCOMPARE(label->font().family(), QString("Verdana"));
             QCOMPARE(label->font().pointSizeF(), 8.25);
             QVERIFY(!label->font().bold());
             QVERIFY(label->alignment() & Qt::AlignLeft);

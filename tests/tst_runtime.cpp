@@ -45,13 +45,6 @@ private slots:
         QCOMPARE(numericValue(text.toStdString()), value);
     }
 
-    void decimalTextHasDigitsOnly() {
-        QCOMPARE(decimalText(3), std::string("3"));
-        QCOMPARE(decimalText(45), std::string("45"));
-        QCOMPARE(decimalText(0), std::string("0"));
-        QCOMPARE(decimalText(-1), std::string("-1"));
-    }
-
     void byteConversionRejectsValuesOutsideAByte() {
         QCOMPARE(toByte(0), std::uint8_t(0));
         QCOMPARE(toByte(6.9), std::uint8_t(7));
@@ -138,11 +131,6 @@ private slots:
         for (const auto& position : counts)
             for (int c : position)
                 QVERIFY2(std::abs(c - kCodes / 6) < kCodes / 60, qPrintable(QString::number(c)));
-    }
-
-    void secondOfMinuteIsBetween0And59() {
-        const int s = secondOfMinute();
-        QVERIFY(s >= 0 && s <= 59);
     }
 
     void aRunTimeErrorStopsItsHandlerAndIsReportedOnce() {

@@ -84,6 +84,9 @@ void applyLook(QWidget* control, const ControlLook& look) {
     const bool centred = look.alignment == Alignment::Center;
     if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        // A caption starts right inside the border: a framed QLabel would otherwise inset it
+        // by half an "x" from every aligned edge, the top included, and cut its foot off.
+        label->setIndent(0);
         if (look.border == Border::FixedSingle) {
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             label->setLineWidth(1);
