@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # make run: install what is missing, build, start the game.
 # make test: install what is missing, build, run every test (plain and sanitizer builds).
-.PHONY: all deps build run test test-plain test-asan package bench icons format clean
+.PHONY: all deps build run test test-plain test-asan package bench icons screenshots format clean
 
 all: build
 
@@ -37,6 +37,10 @@ bench: build
 # Redraws the artwork in data/ (the committed icons come from this).
 icons: build
 	cmake --build --preset default --target icons
+
+# The pictures of the game in docs/screenshots/, drawn from the real windows.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen ./build/screenshots docs/screenshots
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

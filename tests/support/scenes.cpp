@@ -47,18 +47,20 @@ void playInto(FixedGame& game, Scene scene) {
         const QString& digits = rows[r - 1];
         for (int p = 1; p <= digits.size(); ++p)
             dropTile(digits[p - 1].digitValue(), r, p);
-        if (digits.size() == 4)
+        if (digits.size() == 4) {
             pressShow();
+            runClock(game, 17);  // a row takes a while to think over
+        }
     }
     if (scene == Scene::LostOnTime)
-        runClockOut(game);
+        runClock(game, 600);
     if (scene == Scene::About)
         menuItem("aAbout")->trigger();
 }
 
-void runClockOut(FixedGame& game) {
+void runClock(FixedGame& game, int seconds) {
     const auto* timer = boardWidget()->findChild<QTimer*>("Timer1");
-    for (int n = 0; n < 600 && timer->isActive(); ++n) {
+    for (int n = 0; n < seconds && timer->isActive(); ++n) {
         game.clock.second = (game.clock.second + 1) % 60;
         platform::dispatch(Timer1_Timer);  // steps
         platform::dispatch(Timer1_Timer);  // shows the step

@@ -24,8 +24,9 @@ QString sceneName(Scene scene);
 // Starts a game with the scene's code and plays it into the scene.
 void playInto(FixedGame& game, Scene scene);
 
-// Runs the clock a second at a time, as the time of day would, until it stops.
-void runClockOut(FixedGame& game);
+// Runs the clock a second at a time, as the time of day would, for the given seconds or until
+// it stops.
+void runClock(FixedGame& game, int seconds);
 
 // The About window while it is open, or nullptr.
 QWidget* aboutWidget();
