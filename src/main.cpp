@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "control/start_up.h"
 #include "platform/application.h"
+#include "platform/command_line.h"
 
 int main(int argc, char** argv) {
+    if (const auto status = tarvo::platform::readCommandLine(
+            argc, argv,
+            "A code-breaking game: find the hidden four-digit code in six rows, against the clock."))
+        return *status;
     tarvo::platform::Application app(argc, argv);
     return app.run(tarvo::startUp);
 }

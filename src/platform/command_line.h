@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace tarvo::platform {
+
+// Reads the command line before any window or platform plugin is needed. --help and --version
+// print to standard output; an unknown option or an argument prints an error and the usage to
+// standard error. Returns the exit status when the program has nothing more to do; nothing when
+// it goes on to start, with the toolkit's own options (-platform, -style, ...) left in argv.
+std::optional<int> readCommandLine(int argc, const char* const* argv, std::string_view whatItIs);
+
+}  // namespace tarvo::platform
