@@ -38,7 +38,14 @@ private slots:
         QWidget* board = testing::boardWidget();
         QVERIFY(board);
         QCOMPARE(board->windowTitle(), QString("Tarvo"));
-        QVERIFY(!board->windowIcon().isNull());
+        // Every size that a task bar or switcher may ask for, drawn for that size.
+        const QIcon icon = board->windowIcon();
+        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+            const QString file = QString(QT_TESTCASE_SOURCEDIR "/../data/icons/%1x%1/tarvo.png").arg(size);
+            QVERIFY2(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied) ==
+                         QImage(file).convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                     qPrintable(QString("the %1 x %1 icon is not the one drawn for that size").arg(size)));
+        }
         QCOMPARE(board->minimumSize(), board->maximumSize());  // cannot be resized
         QWidget* client = board->findChild<QWidget*>("Form1Client");
         QVERIFY(client);

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDirIterator>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -43,11 +44,15 @@ Qt::WindowFlags fixedWindowFlags(bool minimizeButton) {
 
 // The forms show the program's icon, set once on the application: a new QIcon for every new
 // window would put the same pictures in the pixmap cache again each time.
-void useProgramIcon(const QString& path) {
+void useProgramIcon(const QString& folder) {
     static QString applied;
-    if (path != applied || QApplication::windowIcon().isNull()) {
-        QApplication::setWindowIcon(QIcon(path));
-        applied = path;
+    if (folder != applied || QApplication::windowIcon().isNull()) {
+        QIcon icon;
+        QDirIterator sizes(folder, {QStringLiteral("*.png")}, QDir::Files, QDirIterator::Subdirectories);
+        while (sizes.hasNext())
+            icon.addFile(sizes.next());
+        QApplication::setWindowIcon(icon);
+        applied = folder;
     }
 }
 

@@ -40,7 +40,7 @@ FormSpec aboutForm() {
         .clientWidth = 5385,
         .clientHeight = 2250,
         .startUpPosition = StartUpPosition::WindowsDefault,
-        .icon = ":/tarvo/tarvo.png",
+        .icon = ":/tarvo",
         .font = {.points = 8},
         .closeOnEscape = true,
     };

@@ -53,7 +53,7 @@ FormSpec form() {
         .clientHeight = 5655,
         .backColour = kLightGrey,
         .startUpPosition = StartUpPosition::CenterScreen,
-        .icon = ":/tarvo/tarvo.png",
+        .icon = ":/tarvo",
         .font = {.points = 8},
         .minimizeButton = true,
     };
