@@ -1,18 +1,28 @@
 # SPDX-License-Identifier: MIT
-# make run: install what is missing, build, start the game.
-# make test: install what is missing, build, run every test (plain and sanitizer builds).
-.PHONY: all deps build run test test-plain test-asan package bench icons screenshots format clean
+# make run: install what building and running need, build the program, start the game.
+# make test: install what is missing, build everything, run every test (plain and sanitizer builds).
+.PHONY: all deps deps-run program build run test test-plain test-asan package bench icons screenshots format clean
 
 all: build
 
+# What building and running the game need.
+deps-run:
+	@scripts/install-deps.sh run
+
+# That, and the tools of the test suite.
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh test
+
+# The program alone, with Ikone/ beside it.
+program: deps-run
+	cmake --preset default
+	cmake --build --preset default --target tarvo
 
 build: deps
 	cmake --preset default
 	cmake --build --preset default
 
-run: build
+run: program
 	./build/tarvo
 
 test: test-plain test-asan

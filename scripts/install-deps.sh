@@ -1,17 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Tarvo needs to build, test and run.
+# Installs the Debian packages Tarvo needs: `install-deps.sh run` only what building and running
+# the game take; `install-deps.sh` (or `test`) also the tools of the test suite.
 # Idempotent: asks apt only for what is missing. Works as root or through sudo.
 set -euo pipefail
 
-packages=(
+run_packages=(
   build-essential cmake ninja-build
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-base-dev
   fonts-liberation
+)
+test_packages=(
   clang-format
   xvfb xdotool
   valgrind
   desktop-file-utils appstream binutils-mingw-w64-x86-64
+  lintian man-db
 )
+
+case "${1:-test}" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: install-deps.sh [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
