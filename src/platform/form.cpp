@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDirIterator>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -48,9 +47,8 @@ void useProgramIcon(const QString& folder) {
     static QString applied;
     if (folder != applied || QApplication::windowIcon().isNull()) {
         QIcon icon;
-        QDirIterator sizes(folder, {QStringLiteral("*.png")}, QDir::Files, QDirIterator::Subdirectories);
-        while (sizes.hasNext())
-            icon.addFile(sizes.next());
+        for (const int size : {16, 24, 32, 48, 64, 128, 256})
+            icon.addFile(QStringLiteral("%1/%2x%2/tarvo.png").arg(folder).arg(size));
         QApplication::setWindowIcon(icon);
         applied = folder;
     }

@@ -26,7 +26,7 @@ struct FormSpec {
     int clientHeight = 0;
     std::optional<Colour> backColour{};
     StartUpPosition startUpPosition = StartUpPosition::WindowsDefault;
-    std::string_view icon{};  // resource folder of the program's icon: NxN/tarvo.png for each size
+    std::string_view icon{};  // resource folder of the program's icon: NxN/tarvo.png, N = 16..256
     Font font{};              // the font of controls that name none
     bool minimizeButton = false;
     bool closeOnEscape = false;  // Escape does what the close button does
