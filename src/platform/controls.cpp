@@ -9,6 +9,7 @@
 #include "platform/run_time_error.h"
 #include "platform/widgets.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QAnyStringView>
 #include <QLineEdit>
@@ -45,6 +46,21 @@ std::string Label::tag() const { return widget().tag.toStdString(); }
 void Label::onDragDrop(DragDropHandler handler) {
     widget().dropHandler = handler;
     widget().setAcceptDrops(handler != nullptr);
+}
+bool Label::dropOn(Label& target) const {
+    LabelWidget* source = &widget();
+    if (!target.widget().takesDropFrom(source))
+        return false;
+    target.widget().dropFrom(source, QRectF(target.widget().rect()).center());
+    return true;
+}
+void Label::setMarked(bool marked) { widget().setMarked(marked); }
+void Label::reportFocus() {
+    QAccessibleEvent focus(&widget(), QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+void Label::setDescription(std::string_view description) {
+    widget().setAccessibleDescription(toQString(description));
 }
 
 ImageWidget& Image::widget() const { return live(widget_); }

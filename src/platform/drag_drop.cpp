@@ -46,56 +46,70 @@ LabelWidget* LabelWidget::sourceOf(const QDropEvent* event) const {
     return found != labels.end() ? *found : nullptr;
 }
 
-bool LabelWidget::accepts(const QDropEvent* event) const {
-    if (!dropHandler || !isEnabled())
+bool LabelWidget::takesDropFrom(const LabelWidget* source) const {
+    if (!dropHandler || !isEnabled() || !source || source->dragMode != DragMode::Automatic ||
+        !source->isEnabled())
         return false;
     const FormWindow* window = formWindowOf(this);
-    return window && !window->isUnloaded() && sourceOf(event);
+    return window && !window->isUnloaded();
 }
 
-void LabelWidget::setHighlighted(bool on) {
-    if (highlighted_ == on)
-        return;
-    highlighted_ = on;
+void LabelWidget::dropFrom(LabelWidget* source, QPointF at) {
+    Label target(this);
+    const Label from(source);
+    const QPointF twips = at * kTwipsPerPixel;
+    const Label::DragDropHandler handler = dropHandler;
+    dispatch([&] { handler(target, from, float(twips.x()), float(twips.y())); });
+}
+
+void LabelWidget::setHovered(bool on) {
+    hovered_ = on;
+    showHighlight();
+}
+
+void LabelWidget::setMarked(bool on) {
+    marked_ = on;
+    showHighlight();
+}
+
+void LabelWidget::showHighlight() {
+    const bool on = hovered_ || marked_;
     setBackgroundRole(on ? QPalette::Highlight : QPalette::Button);
     setForegroundRole(on ? QPalette::HighlightedText : QPalette::ButtonText);
 }
 
 void LabelWidget::dragEnterEvent(QDragEnterEvent* event) {
-    if (accepts(event)) {
+    if (takesDropFrom(sourceOf(event))) {
         event->acceptProposedAction();
-        setHighlighted(true);
+        setHovered(true);
     } else {
         event->ignore();
     }
 }
 
 void LabelWidget::dragMoveEvent(QDragMoveEvent* event) {
-    if (accepts(event)) {
+    if (takesDropFrom(sourceOf(event))) {
         event->acceptProposedAction();
     } else {
         event->ignore();
-        setHighlighted(false);
+        setHovered(false);
     }
 }
 
 void LabelWidget::dragLeaveEvent(QDragLeaveEvent* event) {
-    setHighlighted(false);
+    setHovered(false);
     QLabel::dragLeaveEvent(event);
 }
 
 void LabelWidget::dropEvent(QDropEvent* event) {
-    setHighlighted(false);
-    if (!accepts(event)) {
+    setHovered(false);
+    LabelWidget* source = sourceOf(event);
+    if (!takesDropFrom(source)) {
         event->ignore();
         return;
     }
     event->acceptProposedAction();
-    Label target(this);
-    const Label source(sourceOf(event));
-    const QPointF at = event->position() * kTwipsPerPixel;
-    const Label::DragDropHandler handler = dropHandler;
-    dispatch([&] { handler(target, source, float(at.x()), float(at.y())); });
+    dropFrom(source, event->position());
 }
 
 }  // namespace tarvo::platform

@@ -140,7 +140,43 @@ void FormWindow::setInputBlocked(bool blocked) {
         QCoreApplication::instance()->removeEventFilter(this);
 }
 
+void FormWindow::setKeyDownHandler(KeyDownHandler handler) {
+    keyDown_ = handler;
+    // The window sees a key first wherever it arrives: at the control with the focus, or at the
+    // window itself when no control has it.
+    installEventFilter(this);
+    for (QWidget* control : client_->findChildren<QWidget*>())
+        if (control->focusPolicy() != Qt::NoFocus)
+            control->installEventFilter(this);
+}
+
+bool FormWindow::previewKey(QObject* receiver, const QKeyEvent* event) {
+    if (!keyDown_ || unloaded_ || qobject_cast<QLineEdit*>(receiver))
+        return false;  // a text box takes its keys itself
+    const int key = event->key();
+    int code = 0;
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        code = (event->modifiers() & Qt::KeypadModifier ? kKeyNumpad0 : kKey0) + (key - Qt::Key_0);
+    else if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        code = kKeyReturn;
+    else if (key == Qt::Key_Home || key == Qt::Key_End || key == Qt::Key_Left || key == Qt::Key_Right)
+        code = key == Qt::Key_Home   ? kKeyHome
+               : key == Qt::Key_End  ? kKeyEnd
+               : key == Qt::Key_Left ? kKeyLeft
+                                     : kKeyRight;
+    else
+        return false;
+    const Qt::KeyboardModifiers held = event->modifiers();
+    const int shift = (held & Qt::ShiftModifier ? kShiftKey : 0) |
+                      (held & Qt::ControlModifier ? kCtrlKey : 0) | (held & Qt::AltModifier ? kAltKey : 0);
+    dispatch([&] { keyDown_(code, shift); });
+    return code == 0;
+}
+
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (!inputBlocked_)  // watching its own controls for keys
+        return event->type() == QEvent::KeyPress && previewKey(watched, static_cast<QKeyEvent*>(event));
+    // Blocked, it watches the whole application for input to any of its widgets.
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
@@ -295,6 +331,8 @@ MenuItem Form::addMenuItem(const MenuItem& menu, const MenuSpec& spec) {
 void Form::onLoad(Handler handler) { load_ = handler; }
 
 void Form::onClose(Handler handler) { window_->setCloseHandler(handler); }
+
+void Form::onKeyDown(KeyDownHandler handler) { window_->setKeyDownHandler(handler); }
 
 void Form::runLoadHandler() {
     if (load_)

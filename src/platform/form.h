@@ -5,6 +5,7 @@
 #include "platform/control_style.h"
 #include "platform/handler.h"
 #include "platform/image.h"
+#include "platform/keys.h"
 #include "platform/label.h"
 #include "platform/menu_item.h"
 #include "platform/text_box.h"
@@ -60,6 +61,9 @@ protected:
     // The window manager's close button (and Escape where the form asks for it); the window
     // stays open unless the handler unloads it. A disabled window cannot be closed.
     void onClose(Handler handler);
+    // Keys pressed in the window reach the handler before its controls (the focused button
+    // included), except while a text box has the focus. Call it once the controls exist.
+    void onKeyDown(KeyDownHandler handler);
 
 private:
     friend class FormVariable;

@@ -42,6 +42,19 @@ public:
     // Makes the label a drop target; disabled labels refuse every drop.
     void onDragDrop(DragDropHandler handler);
 
+    // Drops this label on target as a drag with the mouse would, through the same checks (both
+    // enabled, this one a drag source, target a drop target); returns whether target took it.
+    bool dropOn(Label& target) const;
+
+    // The mark of the place where the keyboard acts: the highlight a drop target shows while a
+    // drag hovers over it.
+    void setMarked(bool marked);
+
+    // Tells assistive technology that the keyboard acts here now, as if the label had the focus.
+    void reportFocus();
+    // What a screen reader says of the label after its name.
+    void setDescription(std::string_view description);
+
 private:
     LabelWidget& widget() const;
     LabelWidget* widget_ = nullptr;

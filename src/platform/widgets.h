@@ -48,6 +48,7 @@ public:
     ClientArea* clientArea() const { return client_; }
     QMenuBar* menuBar();
     void setCloseHandler(Handler handler) { close_ = handler; }
+    void setKeyDownHandler(KeyDownHandler handler);
 
     // After unloading the window is hidden, its timers stopped and its handlers silent.
     void unload();
@@ -65,11 +66,13 @@ protected:
 
 private:
     void raiseClose();
+    bool previewKey(QObject* receiver, const QKeyEvent* event);
 
     QVBoxLayout* layout_;
     ClientArea* client_;
     QMenuBar* menuBar_ = nullptr;
     Handler close_ = nullptr;
+    KeyDownHandler keyDown_ = nullptr;
     bool closeOnEscape_;
     bool unloaded_ = false;
     bool inputBlocked_ = false;
@@ -107,6 +110,10 @@ public:
     DragMode dragMode = DragMode::Manual;
     Label::DragDropHandler dropHandler = nullptr;
 
+    bool takesDropFrom(const LabelWidget* source) const;
+    void dropFrom(LabelWidget* source, QPointF at);
+    void setMarked(bool on);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -116,9 +123,10 @@ protected:
 
 private:
     LabelWidget* sourceOf(const QDropEvent* event) const;
-    bool accepts(const QDropEvent* event) const;
-    void setHighlighted(bool on);
-    bool highlighted_ = false;
+    void setHovered(bool on);
+    void showHighlight();
+    bool hovered_ = false;  // a drag that this label would take hovers over it
+    bool marked_ = false;
 };
 
 class ImageWidget final : public QLabel {

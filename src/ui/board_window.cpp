@@ -9,6 +9,7 @@
 #include "ui/about_window.h"
 #include "ui/board_layout.h"
 #include "ui/drops.h"
+#include "ui/keyboard.h"
 
 #include <string>
 
@@ -83,10 +84,11 @@ BoardWindow::BoardWindow() : Form(board_layout::form()) {
 
     for (platform::Label& slot : slots_)
         slot.onDragDrop(Slot_DragDrop);
-    Command1.onClick(Command1_Click);
+    Command1.onClick(Command1_ClickAndTell);
     onLoad(Form_Load);
     onClose(eExit_Click);  // closing the board window ends the program, as File > Exit does
-    Timer1.onTimer(Timer1_Timer);
+    Timer1.onTimer(Timer1_TimerAndTell);
+    onKeyDown(Form_KeyDown);
     nNew.onClick(nNew_Click);
     eExit.onClick(eExit_Click);
     hHard.onClick(hHard_Click);

@@ -28,6 +28,14 @@ public:
     platform::MenuItem lLevel, hHard, nNormal, eEasy;
     platform::MenuItem hHelp, aAbout;
 
+    // Where typed digits go: a position of the active row, shown from the first key a player
+    // uses in a game.
+    struct KeyboardCursor {
+        int row = 0;
+        int position = 1;
+        bool shown = false;
+    } cursor;
+
 private:
     std::array<platform::Label, 4> codeLabels_;
     std::array<platform::Label, 6> rowNumbers_;

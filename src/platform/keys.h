@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace tarvo::platform {
+
+// A key as a form's key handler receives it: the key code, and the shift state as the sum of
+// kShiftKey, kCtrlKey and kAltKey. A handler that sets the code to 0 has used the key up.
+using KeyDownHandler = void (*)(int& KeyCode, int Shift);
+
+inline constexpr int kKeyReturn = 13;  // Return and the keypad's Enter
+inline constexpr int kKeyEnd = 35;
+inline constexpr int kKeyHome = 36;
+inline constexpr int kKeyLeft = 37;
+inline constexpr int kKeyRight = 39;
+inline constexpr int kKey0 = 48;        // kKey0 + n: the digit n on the main keys
+inline constexpr int kKeyNumpad0 = 96;  // kKeyNumpad0 + n: the digit n on the keypad
+
+inline constexpr int kShiftKey = 1;
+inline constexpr int kCtrlKey = 2;
+inline constexpr int kAltKey = 4;
+
+}  // namespace tarvo::platform
