@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Dragging digit tiles onto slots, delivered as the toolkit delivers drags.
+// Dragging digit tiles onto slots, delivered as the toolkit delivers drags, and typing digits,
+// which drops them where the keyboard's cursor stands.
 #include "game/module1.h"
 #include "support/board.h"
 #include "support/fakes.h"
@@ -9,6 +10,7 @@
 #include <QDragLeaveEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -38,6 +40,42 @@ QString allCaptions() {
     for (int r = 1; r <= 6; ++r)
         captions += captionsOf(r) + '|';
     return captions;
+}
+
+// Presses keys on the board, to the control with the focus: "1".."9", "k1".."k6" on the keypad,
+// "Left", "Right", "Home", "End", "Return", "Enter", "Tab", "Ctrl+1".
+void pressKeys(const QString& keys) {
+    for (const QString& name : keys.split(' ', Qt::SkipEmptyParts)) {
+        QWidget* board = boardWidget();
+        QWidget* target = board->focusWidget() ? board->focusWidget() : board;
+        if (name.startsWith("Ctrl+"))
+            QTest::keyClick(target, Qt::Key(Qt::Key_0 + name.back().digitValue()), Qt::ControlModifier);
+        else if (name.size() == 1)
+            QTest::keyClick(target, Qt::Key(Qt::Key_0 + name[0].digitValue()));
+        else if (name.size() == 2 && name[0] == 'k')
+            QTest::keyClick(target, Qt::Key(Qt::Key_0 + name[1].digitValue()), Qt::KeypadModifier);
+        else {
+            const QMap<QString, Qt::Key> named{{"Left", Qt::Key_Left},     {"Right", Qt::Key_Right},
+                                               {"Home", Qt::Key_Home},     {"End", Qt::Key_End},
+                                               {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter},
+                                               {"Tab", Qt::Key_Tab}};
+            QTest::keyClick(target, named.value(name), name == "Enter" ? Qt::KeypadModifier : Qt::NoModifier);
+        }
+    }
+}
+
+// The slot that shows the cursor, as "row 1 position 3", read off its pixels: the middle of the
+// slot's top edge, inside the border, takes the highlight colour. Empty when no slot shows it.
+QString cursorSeen() {
+    QString seen;
+    for (int r = 1; r <= 6; ++r)
+        for (int p = 1; p <= 4; ++p) {
+            auto* slot = control<QLabel>(slotName(r, p));
+            if (slot->grab().toImage().pixelColor(slot->width() / 2, 2) ==
+                slot->palette().color(QPalette::Highlight))
+                seen += QString("row %1 position %2").arg(r).arg(p);
+        }
+    return seen;
 }
 
 }  // namespace
@@ -141,6 +179,70 @@ private slots:
         QApplication::sendEvent(slot, &leave);
         QCOMPARE(slot->backgroundRole(), normal);
         QCOMPARE(captionsOf(1), QString("    "));
+    }
+
+    void typedDigitsDropWhereTheCursorStands_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("row1");
+        QTest::addColumn<QString>("cursor");
+        QTest::newRow("left to right") << "1 2 3"
+                                       << "123 "
+                                       << "row 1 position 4";
+        QTest::newRow("stays on the last slot") << "1 2 3 4 5"
+                                                << "1235"
+                                                << "row 1 position 4";
+        QTest::newRow("keypad") << "k6 k5"
+                                << "65  "
+                                << "row 1 position 3";
+        QTest::newRow("Left, and overwriting") << "1 Left 2"
+                                               << "2   "
+                                               << "row 1 position 2";
+        QTest::newRow("Home and End") << "End 3 Home 4"
+                                      << "4  3"
+                                      << "row 1 position 2";
+        QTest::newRow("Right stops at 4") << "Right Right Right Right Right 6"
+                                          << "   6"
+                                          << "row 1 position 4";
+        QTest::newRow("Left stops at 1") << "Left Left 6"
+                                         << "6   "
+                                         << "row 1 position 2";
+        QTest::newRow("no tile, no cursor") << "0 7 9"
+                                            << "    "
+                                            << "";
+        QTest::newRow("Ctrl belongs to the menus") << "Ctrl+1"
+                                                   << "    "
+                                                   << "";
+        QTest::newRow("the clock box takes its own keys") << "Tab 1 2"
+                                                          << "    "
+                                                          << "";
+    }
+    void typedDigitsDropWhereTheCursorStands() {
+        QFETCH(QString, keys);
+        QFETCH(QString, row1);
+        QFETCH(QString, cursor);
+        QCOMPARE(cursorSeen(), QString());  // nothing shows before the first key
+        pressKeys(keys);
+        QCOMPARE(captionsOf(1), row1);
+        QCOMPARE(cursorSeen(), cursor);
+        QCOMPARE(allCaptions().mid(5), QString("    |    |    |    |    |"));
+    }
+
+    void returnAndEnterPressShowAndTheCursorStartsTheNextRow() {
+        pressKeys("1 1 1 1 Return");
+        QCOMPARE(Module1.CurrentRow, Byte(2));
+        QCOMPARE(cursorSeen(), QString("row 2 position 1"));
+        pressKeys("End 2 Home k2 2 2 Enter");
+        QCOMPARE(captionsOf(2), QString("2222"));
+        QCOMPARE(Module1.CurrentRow, Byte(3));
+        QCOMPARE(cursorSeen(), QString("row 3 position 1"));
+    }
+
+    void aMousePlayerNeverSeesTheCursor() {
+        fillRow(1, "5656");
+        pressShow();
+        fillRow(2, "1234");
+        pressShow();
+        QCOMPARE(cursorSeen(), QString());
     }
 
 private:

@@ -28,11 +28,40 @@ using model::Level;
 
 namespace {
 
-enum class Kind { Drop, Show, New, ChooseLevel, OpenAbout, CloseAbout, Tick };
+enum class Kind { Drop, Show, New, ChooseLevel, OpenAbout, CloseAbout, Tick, Key };
+
+// The keys a player uses on the board, as Event::a of a Key event.
+struct KeyPress {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+const KeyPress kKeys[] = {
+    {"1", Qt::Key_1, {}},
+    {"2", Qt::Key_2, {}},
+    {"3", Qt::Key_3, {}},
+    {"4", Qt::Key_4, {}},
+    {"5", Qt::Key_5, {}},
+    {"6", Qt::Key_6, {}},
+    {"keypad 1", Qt::Key_1, Qt::KeypadModifier},
+    {"keypad 2", Qt::Key_2, Qt::KeypadModifier},
+    {"keypad 3", Qt::Key_3, Qt::KeypadModifier},
+    {"keypad 4", Qt::Key_4, Qt::KeypadModifier},
+    {"keypad 5", Qt::Key_5, Qt::KeypadModifier},
+    {"keypad 6", Qt::Key_6, Qt::KeypadModifier},
+    {"Left", Qt::Key_Left, {}},
+    {"Right", Qt::Key_Right, {}},
+    {"Home", Qt::Key_Home, {}},
+    {"End", Qt::Key_End, {}},
+    {"Return", Qt::Key_Return, {}},
+    {"Enter", Qt::Key_Enter, Qt::KeypadModifier},
+};
+constexpr int kFirstMove = 12;  // Left
+constexpr int kFirstShow = 16;  // Return
 
 struct Event {
     Kind kind;
-    int a = 0;  // Drop: digit; ChooseLevel: level; CloseAbout: the way; Tick: second
+    int a = 0;  // Drop: digit; ChooseLevel: level; CloseAbout: the way; Tick: second; Key: kKeys
     int row = 0;
     int position = 0;
     std::string code{};  // of the game a New or a level choice starts
@@ -59,25 +88,28 @@ std::string describe(const Event& e) {
             return std::string("About: ") + (e.a == 0 ? "OK" : e.a == 1 ? "close button" : "Escape");
         case Kind::Tick:
             return "tick at second " + std::to_string(e.a);
+        case Kind::Key:
+            return std::string("key ") + kKeys[e.a].name;
     }
     return {};
 }
 
 // How a sequence spends its events; the mix makes every ending common.
 struct Style {
-    int drop, show, newGame, level, openAbout, closeAbout, tick;
+    int drop, show, newGame, level, openAbout, closeAbout, tick, key;
     double aimed;     // share of drops that put the code's digit in its place
     bool startsHard;  // a level choice of Hard first
 };
-constexpr Style kPlayer{55, 20, 1, 1, 1, 1, 21, 0.35, false};
-constexpr Style kClock{8, 3, 0, 1, 1, 2, 85, 0.3, true};
-constexpr Style kMarathon{1, 1, 0, 0, 1, 1, 96, 0.0, false};
+constexpr Style kPlayer{45, 15, 1, 1, 1, 1, 21, 15, 0.35, false};
+constexpr Style kTypist{10, 5, 1, 1, 1, 1, 16, 65, 0.35, false};
+constexpr Style kClock{8, 3, 0, 1, 1, 2, 80, 5, 0.3, true};
+constexpr Style kMarathon{1, 1, 0, 0, 1, 1, 96, 0, 0.0, false};
 
 class Sequence {
 public:
     explicit Sequence(std::uint64_t seed) : rng_(seed) {
         const int pick = below(10);
-        style_ = pick < 5 ? kPlayer : pick < 8 ? kClock : kMarathon;
+        style_ = pick < 4 ? kPlayer : pick < 6 ? kTypist : pick < 8 ? kClock : kMarathon;
         second_ = below(60);
         length_ = 20 + below(181);
     }
@@ -95,7 +127,7 @@ public:
         if (index == 0 && style_.startsHard)
             return {Kind::ChooseLevel, 0, 0, 0, code()};
         const int weights[] = {style_.drop,      style_.show,       style_.newGame, style_.level,
-                               style_.openAbout, style_.closeAbout, style_.tick};
+                               style_.openAbout, style_.closeAbout, style_.tick,    style_.key};
         int roll = below(100);
         int kind = 0;
         while (roll >= weights[kind])
@@ -119,6 +151,17 @@ public:
                 return {Kind::ChooseLevel, below(3), 0, 0, code()};
             case Kind::CloseAbout:
                 return {Kind::CloseAbout, below(3), 0, 0, {}};
+            case Kind::Key: {
+                // Mostly digits, as a player types a row; aimed ones are the code's at the cursor.
+                const int roll = below(20);
+                if (roll < 3)
+                    return {Kind::Key, kFirstMove + below(4)};
+                if (roll < 5)
+                    return {Kind::Key, kFirstShow + below(2)};
+                const bool aimed = std::uniform_real_distribution<>(0, 1)(rng_) < style_.aimed;
+                const int digit = aimed ? game.code()[game.cursor() - 1] - '0' : 1 + below(6);
+                return {Kind::Key, digit - 1 + 6 * below(2)};
+            }
             case Kind::Tick: {
                 const int gap = below(20);  // mostly the next second; sometimes none, sometimes late
                 second_ = (second_ + (gap < 2 ? 0 : gap < 17 ? 1 : gap < 19 ? 2 : 5)) % 60;
@@ -170,6 +213,16 @@ std::string pegsShown(int row) {
     return pegs.toStdString();
 }
 
+// The slot that shows the keyboard's cursor, if one does.
+std::string cursorShown() {
+    std::string s;
+    for (int r = 1; r <= 6; ++r)
+        for (int p = 1; p <= 4; ++p)
+            if (control<QLabel>(slotName(r, p))->backgroundRole() == QPalette::Highlight)
+                s += "cursor on row " + std::to_string(r) + " position " + std::to_string(p) + "\n";
+    return s;
+}
+
 std::string enabled(bool on) { return on ? "enabled" : "disabled"; }
 
 // The real windows, in the model's words.
@@ -178,6 +231,7 @@ std::string screen() {
     for (int r = 1; r <= 6; ++r)
         s += "row " + std::to_string(r) + " [" + captionsOf(r).toStdString() + "] " + pegsShown(r) +
              rowState(r);
+    s += cursorShown();
     s += "code [" + revealedCode().toStdString() + "] message [" +
          control<QLabel>("Label35")->text().toStdString() + "]\n";
     auto* clock = control<QLineEdit>("Text1");
@@ -312,6 +366,19 @@ private:
                 }
                 game.closeAbout();
                 break;
+            case Kind::Key: {
+                // To the control with the focus, as the keyboard sends it, or to the window.
+                QWidget* board = boardWidget();
+                QWidget* target = board->focusWidget() ? board->focusWidget() : board;
+                QTest::keyClick(target, kKeys[e.a].key, kKeys[e.a].modifiers);
+                if (e.a < kFirstMove)
+                    game.typeDigit(e.a % 6 + 1);
+                else if (e.a < kFirstShow)
+                    game.moveCursor(GameModel::Move(e.a - kFirstMove));
+                else
+                    game.pressReturn();
+                break;
+            }
             case Kind::Tick:
                 game_.clock.second = e.a;
                 if (QTimer* t = timer(); t->isActive()) {  // the toolkit times only running timers

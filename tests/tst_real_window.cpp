@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The real window on a real X display: digits dragged with the mouse (xdotool moves it), "Show"
-// and the menus clicked, a game won and a game lost.
+// and the menus clicked, a game won and a game lost; a game won with the keys alone; and the
+// same keys heard on the accessibility bus by a screen reader's client library.
 #include "game/module1.h"
 #include "support/board.h"
 #include "support/fakes.h"
@@ -51,6 +52,63 @@ bool dragRow(int row, const char* digits) {
 bool click(const QPoint& where) { return xdotool(clickAt(where)); }
 
 bool clickShow() { return click(centreOf(control<QPushButton>("Command1"))); }
+
+// Presses keys (xdotool's names: "1", "KP_3", "Return", "Left") in the window with the focus.
+bool typeKeys(const QStringList& keys) { return xdotool(QStringList{"key", "--delay", "80"} + keys); }
+
+bool startWithTheFocus(FixedGame& game, std::string_view code) {
+    game.start(code);
+    QWidget* board = boardWidget();
+    if (!QTest::qWaitForWindowExposed(board))
+        return false;
+    board->activateWindow();
+    return QTest::qWaitForWindowActive(board);
+}
+
+// A screen reader's client on the accessibility bus, in a process of its own: the lines it
+// heard, "focus<TAB>name<TAB>description" and "name<TAB>name".
+class ScreenReader {
+public:
+    ScreenReader() {
+        process_.start("/usr/bin/python3", {qEnvironmentVariable("TARVO_AT_SPI_LISTENER")});
+        QObject::connect(&process_, &QProcess::readyReadStandardOutput, [this] {
+            while (process_.canReadLine())
+                heard_ << QString::fromUtf8(process_.readLine()).chopped(1);
+        });
+    }
+    ~ScreenReader() {
+        process_.kill();
+        process_.waitForFinished();
+    }
+    QString whyNotListening() {
+        if (QTest::qWaitFor([&] { return heard_.contains("ready"); }, 15000))
+            return {};
+        return "the AT-SPI client did not start: " + QString::fromUtf8(process_.readAllStandardError());
+    }
+    // Waits for a focus line whose name is "name"; gives its description, or a null string.
+    QString focusOn(const QString& name) {
+        QString description;
+        static_cast<void>(QTest::qWaitFor(
+            [&] {
+                for (const QString& line : std::as_const(heard_)) {
+                    const QStringList f = line.split('\t');
+                    if (f.size() == 3 && f[0] == "focus" && f[1] == name) {
+                        description = f[2].isNull() ? QString("") : f[2];
+                        qInfo("heard: %s (%s)", qPrintable(name), qPrintable(description));
+                        return true;
+                    }
+                }
+                return false;
+            },
+            10000));
+        return description;
+    }
+    QStringList heard() const { return heard_; }
+
+private:
+    QProcess process_;
+    QStringList heard_;
+};
 
 }  // namespace
 
@@ -106,6 +164,50 @@ private slots:
         }
         QVERIFY(QTest::qWaitFor([] { return control<QLabel>("Label35")->text() == "You Lost !"; }, 10000));
         QCOMPARE(revealedCode(), QString("6541"));
+    }
+
+    // Keys alone, from the first digit to the win: main keys and keypad, the cursor moved with
+    // Home, End and Left, "Show" with Return and Enter. A digit typed after the win lands nowhere.
+    void aGameIsWonWithTheKeysAlone() {
+        QVERIFY(startWithTheFocus(game_, "3612"));
+        QVERIFY(typeKeys({"1", "1", "1", "1", "Return"}));
+        QVERIFY(QTest::qWaitFor([] { return Module1.CurrentRow == 2; }, 10000));
+        QCOMPARE(captionsOf(1), QString("1111"));
+        QCOMPARE(pegsOf(1), QString("i---"));
+
+        QVERIFY(typeKeys({"KP_6", "KP_3", "Home", "3", "End", "2", "Left", "1", "KP_Enter"}));
+        QVERIFY(QTest::qWaitFor([] { return Module1.CurrentRow == 3; }, 10000));
+        QCOMPARE(captionsOf(2), QString("3312"));
+        QCOMPARE(pegsOf(2), QString("iii-"));
+
+        QVERIFY(typeKeys({"3", "6", "1", "2", "Return"}));
+        QVERIFY(QTest::qWaitFor([] { return control<QLabel>("Label35")->text() == "You Won !"; }, 10000));
+        QCOMPARE(revealedCode(), QString("3612"));
+        QVERIFY(typeKeys({"5", "Home", "4"}));
+        QTest::qWait(200);
+        QCOMPARE(captionsOf(4), QString("    "));
+    }
+
+    // Runs under with_at_spi.sh: what a screen reader's client hears of a game played with keys.
+    void aScreenReaderHearsTheGame() {
+        if (qEnvironmentVariableIsEmpty("TARVO_AT_SPI_LISTENER"))
+            QSKIP("needs the accessibility bus: run through with_at_spi.sh");
+        ScreenReader reader;
+        if (const QString why = reader.whyNotListening(); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        QVERIFY(startWithTheFocus(game_, "3612"));
+
+        // The slot under the cursor, with its digit.
+        QVERIFY(typeKeys({"1", "1", "1", "1"}));
+        QVERIFY2(!reader.focusOn("Row 1, position 4: 1").isNull(), qPrintable(reader.heard().join('\n')));
+        // The score in words, one step from the focus.
+        QVERIFY(typeKeys({"Return"}));
+        const QString score = reader.focusOn("Row 2, position 1");
+        QVERIFY2(score.startsWith("Row 1: 1 in place, 0 out of place"),
+                 qPrintable(reader.heard().join('\n')));
+        // The ending and the code.
+        QVERIFY(typeKeys({"3", "6", "1", "2", "Return"}));
+        QCOMPARE(reader.focusOn("Message: You Won !"), QString("The code was 3 6 1 2"));
     }
 
 private:

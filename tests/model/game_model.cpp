@@ -27,6 +27,8 @@ void GameModel::reset(const std::string& code) {
     revealed_ = "    ";
     borrowed_ = 0;
     lastEnding_ = Ending::None;
+    cursor_ = 1;
+    cursorShown_ = false;
 }
 
 void GameModel::start(const std::string& code, int second) {
@@ -67,6 +69,28 @@ void GameModel::drop(int digit, int row, int position) {
         slots_[row - 1][position - 1] = char('0' + digit);
 }
 
+void GameModel::typeDigit(int digit) {
+    lastEnding_ = Ending::None;
+    if (!boardTakesInput())
+        return;
+    cursorShown_ = true;
+    if (tiles_ && rowOpen_[activeRow_ - 1]) {
+        slots_[activeRow_ - 1][cursor_ - 1] = char('0' + digit);
+        cursor_ = std::min(cursor_ + 1, 4);
+    }
+}
+
+void GameModel::moveCursor(Move move) {
+    lastEnding_ = Ending::None;
+    if (!boardTakesInput())
+        return;
+    cursorShown_ = true;
+    cursor_ = move == Move::Home   ? 1
+              : move == Move::End  ? 4
+              : move == Move::Left ? std::max(cursor_ - 1, 1)
+                                   : std::min(cursor_ + 1, 4);
+}
+
 void GameModel::pressShow() {
     lastEnding_ = Ending::None;
     if (!boardTakesInput() || !showButton_)
@@ -92,6 +116,7 @@ void GameModel::pressShow() {
     if (activeRow_ < 6) {
         ++activeRow_;
         rowOpen_[activeRow_ - 1] = true;
+        cursor_ = 1;
     } else if (message_.empty()) {
         end("You Lost !");
     }
@@ -147,6 +172,8 @@ std::string GameModel::screen() const {
     for (int r = 0; r < 6; ++r)
         s += "row " + std::to_string(r + 1) + " [" + slots_[r] + "] " + pegs_[r] +
              (rowOpen_[r] ? " open\n" : " closed\n");
+    if (cursorShown_ && rowOpen_[activeRow_ - 1])
+        s += "cursor on row " + std::to_string(activeRow_) + " position " + std::to_string(cursor_) + "\n";
     s += "code [" + revealed_ + "] message [" + message_ + "]\n";
     s += "clock [" + clockText_ + "]" + (clockBox_ ? " enabled" : " disabled") +
          (timer_ ? " running" : " stopped") + "\n";

@@ -20,6 +20,11 @@ public:
     void chooseNew(const std::string& code, int second);
     void chooseLevel(Level level, const std::string& code, int second);
     void drop(int digit, int row, int position);
+    // Keys on the board: a digit goes where the cursor stands, as a drop would.
+    void typeDigit(int digit);
+    enum class Move { Left, Right, Home, End };
+    void moveCursor(Move move);
+    void pressReturn() { pressShow(); }  // the focused "Show" takes it
     void pressShow();
     void openAbout();
     void closeAbout();
@@ -27,6 +32,7 @@ public:
 
     bool aboutOpen() const { return aboutOpen_; }
     int activeRow() const { return activeRow_; }
+    int cursor() const { return cursor_; }
     const std::string& row(int row) const { return slots_[row - 1]; }  // ' ' for an empty slot
     const std::string& code() const { return code_; }
     Ending lastEnding() const { return lastEnding_; }  // the ending the last event brought, if any
@@ -59,6 +65,8 @@ private:
     int awaited_ = 0;
     bool aboutOpen_ = false;
     Ending lastEnding_ = Ending::None;
+    int cursor_ = 1;  // position in the active row
+    bool cursorShown_ = false;
 };
 
 }  // namespace tarvo::model
