@@ -19,13 +19,6 @@ using namespace tarvo::testing;
 
 namespace {
 
-QWidget* aboutWidget() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "Form2" && w->isVisible())
-            return w;
-    return nullptr;
-}
-
 template <class T>
 T* aboutControl(const char* name) {
     return aboutWidget() ? aboutWidget()->findChild<T*>(name) : nullptr;

@@ -181,13 +181,6 @@ private:
     int length_;
 };
 
-QWidget* aboutWidget() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "Form2" && w->isVisible())
-            return w;
-    return nullptr;
-}
-
 // Input that a blocked board must swallow: a click on a menu title.
 void clickMenuTitle(int index) {
     QMenuBar* bar = boardWidget()->findChild<QMenuBar*>();

@@ -42,13 +42,6 @@ bool choose(int title, int item) {
     return true;
 }
 
-QWidget* aboutWidget() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "Form2" && w->isVisible())
-            return w;
-    return nullptr;
-}
-
 }  // namespace
 
 class RealMenusTest : public QObject {

@@ -35,6 +35,13 @@ QWidget* boardWidget() {
     return nullptr;
 }
 
+QWidget* aboutWidget() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("Form2") && w->isVisible())
+            return w;
+    return nullptr;
+}
+
 QAction* menuItem(const QString& name) {
     QWidget* board = boardWidget();
     return board ? board->findChild<QAction*>(name) : nullptr;

@@ -19,6 +19,9 @@ namespace tarvo::testing {
 // The visible board window, or nullptr.
 QWidget* boardWidget();
 
+// The About window while it is open, or nullptr.
+QWidget* aboutWidget();
+
 // A control of the visible board window by its name, e.g. "Label35"; fails the test if missing.
 template <class T>
 T* control(const QString& name) {

@@ -67,11 +67,4 @@ void runClock(FixedGame& game, int seconds) {
     }
 }
 
-QWidget* aboutWidget() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("Form2") && w->isVisible())
-            return w;
-    return nullptr;
-}
-
 }  // namespace tarvo::testing

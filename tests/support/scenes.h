@@ -28,7 +28,4 @@ void playInto(FixedGame& game, Scene scene);
 // it stops.
 void runClock(FixedGame& game, int seconds);
 
-// The About window while it is open, or nullptr.
-QWidget* aboutWidget();
-
 }  // namespace tarvo::testing
