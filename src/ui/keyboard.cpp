@@ -24,15 +24,20 @@ int digitOf(int KeyCode) {
     return 0;
 }
 
-// Marks the cursor's slot, while the player uses the keys and the slot takes digits.
-void showCursor(BoardWindow& board) {
+// A row that has become active takes the cursor to its left.
+void followActiveRow(BoardWindow& board) {
     BoardWindow::KeyboardCursor& cursor = board.cursor;
-    if (cursor.row != Module1.CurrentRow) {  // a row has become active: start at its left
-        if (cursor.row >= 1 && cursor.row <= 6)
-            board.slot(cursor.row, cursor.position).setMarked(false);
-        cursor.row = Module1.CurrentRow;
-        cursor.position = 1;
-    }
+    if (cursor.row == Module1.CurrentRow)
+        return;
+    if (cursor.row != 0)
+        board.slot(cursor.row, cursor.position).setMarked(false);
+    cursor.row = Module1.CurrentRow;
+    cursor.position = 1;
+}
+
+// Marks the cursor's slot while the player uses the keys and the slot takes digits.
+void showCursor(BoardWindow& board) {
+    const BoardWindow::KeyboardCursor& cursor = board.cursor;
     for (int p = 1; p <= 4; ++p) {
         Label& slot = board.slot(cursor.row, p);
         const bool here = cursor.shown && p == cursor.position && slot.isEnabled();
@@ -63,7 +68,7 @@ void Form_KeyDown(int& KeyCode, int Shift) {
         return;  // Alt and Ctrl keys belong to the menus
     BoardWindow& board = Form1();
     BoardWindow::KeyboardCursor& cursor = board.cursor;
-    showCursor(board);
+    followActiveRow(board);
     if (const int digit = digitOf(KeyCode)) {
         if (board.tile(digit).dropOn(board.slot(cursor.row, cursor.position)))
             cursor.position = std::min(cursor.position + 1, 4);
@@ -89,6 +94,7 @@ void Command1_ClickAndTell() {
     if (row < 6)
         for (int p = 1; p <= 4; ++p)
             board.slot(row + 1, p).setDescription(scoreInWords(row) + ". " + board_layout::kSlotDescription);
+    followActiveRow(board);
     showCursor(board);
     if (!board.Command1.isEnabled())
         tellEnding(board);
