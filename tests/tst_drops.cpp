@@ -10,7 +10,6 @@
 #include <QDragLeaveEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMap>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -40,28 +39,6 @@ QString allCaptions() {
     for (int r = 1; r <= 6; ++r)
         captions += captionsOf(r) + '|';
     return captions;
-}
-
-// Presses keys on the board, to the control with the focus: "1".."9", "k1".."k6" on the keypad,
-// "Left", "Right", "Home", "End", "Return", "Enter", "Tab", "Ctrl+1".
-void pressKeys(const QString& keys) {
-    for (const QString& name : keys.split(' ', Qt::SkipEmptyParts)) {
-        QWidget* board = boardWidget();
-        QWidget* target = board->focusWidget() ? board->focusWidget() : board;
-        if (name.startsWith("Ctrl+"))
-            QTest::keyClick(target, Qt::Key(Qt::Key_0 + name.back().digitValue()), Qt::ControlModifier);
-        else if (name.size() == 1)
-            QTest::keyClick(target, Qt::Key(Qt::Key_0 + name[0].digitValue()));
-        else if (name.size() == 2 && name[0] == 'k')
-            QTest::keyClick(target, Qt::Key(Qt::Key_0 + name[1].digitValue()), Qt::KeypadModifier);
-        else {
-            const QMap<QString, Qt::Key> named{{"Left", Qt::Key_Left},     {"Right", Qt::Key_Right},
-                                               {"Home", Qt::Key_Home},     {"End", Qt::Key_End},
-                                               {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter},
-                                               {"Tab", Qt::Key_Tab}};
-            QTest::keyClick(target, named.value(name), name == "Enter" ? Qt::KeypadModifier : Qt::NoModifier);
-        }
-    }
 }
 
 // The slot that shows the cursor, as "row 1 position 3", read off its pixels: the middle of the

@@ -30,32 +30,9 @@ namespace {
 
 enum class Kind { Drop, Show, New, ChooseLevel, OpenAbout, CloseAbout, Tick, Key };
 
-// The keys a player uses on the board, as Event::a of a Key event.
-struct KeyPress {
-    const char* name;
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-};
-const KeyPress kKeys[] = {
-    {"1", Qt::Key_1, {}},
-    {"2", Qt::Key_2, {}},
-    {"3", Qt::Key_3, {}},
-    {"4", Qt::Key_4, {}},
-    {"5", Qt::Key_5, {}},
-    {"6", Qt::Key_6, {}},
-    {"keypad 1", Qt::Key_1, Qt::KeypadModifier},
-    {"keypad 2", Qt::Key_2, Qt::KeypadModifier},
-    {"keypad 3", Qt::Key_3, Qt::KeypadModifier},
-    {"keypad 4", Qt::Key_4, Qt::KeypadModifier},
-    {"keypad 5", Qt::Key_5, Qt::KeypadModifier},
-    {"keypad 6", Qt::Key_6, Qt::KeypadModifier},
-    {"Left", Qt::Key_Left, {}},
-    {"Right", Qt::Key_Right, {}},
-    {"Home", Qt::Key_Home, {}},
-    {"End", Qt::Key_End, {}},
-    {"Return", Qt::Key_Return, {}},
-    {"Enter", Qt::Key_Enter, Qt::KeypadModifier},
-};
+// The keys a player uses on the board, as Event::a of a Key event, by pressKeys' names.
+const char* const kKeys[] = {"1",  "2",  "3",  "4",    "5",     "6",    "k1",  "k2",     "k3",
+                             "k4", "k5", "k6", "Left", "Right", "Home", "End", "Return", "Enter"};
 constexpr int kFirstMove = 12;  // Left
 constexpr int kFirstShow = 16;  // Return
 
@@ -89,7 +66,7 @@ std::string describe(const Event& e) {
         case Kind::Tick:
             return "tick at second " + std::to_string(e.a);
         case Kind::Key:
-            return std::string("key ") + kKeys[e.a].name;
+            return std::string("key ") + kKeys[e.a];
     }
     return {};
 }
@@ -360,10 +337,7 @@ private:
                 game.closeAbout();
                 break;
             case Kind::Key: {
-                // To the control with the focus, as the keyboard sends it, or to the window.
-                QWidget* board = boardWidget();
-                QWidget* target = board->focusWidget() ? board->focusWidget() : board;
-                QTest::keyClick(target, kKeys[e.a].key, kKeys[e.a].modifiers);
+                pressKeys(kKeys[e.a]);
                 if (e.a < kFirstMove)
                     game.typeDigit(e.a % 6 + 1);
                 else if (e.a < kFirstShow)

@@ -12,6 +12,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
+#include <QMap>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -75,6 +76,28 @@ void fillRow(int row, const char* digits) {
 }
 
 void pressShow() { QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton); }
+
+void pressKeys(const QString& keys) {
+    static const QMap<QString, Qt::Key> named{
+        {"Left", Qt::Key_Left},     {"Right", Qt::Key_Right}, {"Home", Qt::Key_Home}, {"End", Qt::Key_End},
+        {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Tab", Qt::Key_Tab}};
+    for (QString name : keys.split(' ', Qt::SkipEmptyParts)) {
+        Qt::KeyboardModifiers modifiers;
+        if (name.startsWith("Ctrl+")) {
+            modifiers |= Qt::ControlModifier;
+            name.remove(0, 5);
+        }
+        if (name == "Enter")
+            modifiers |= Qt::KeypadModifier;
+        if (name.size() == 2 && name[0] == 'k') {
+            modifiers |= Qt::KeypadModifier;
+            name.remove(0, 1);
+        }
+        const Qt::Key key = name.size() == 1 ? Qt::Key(Qt::Key_0 + name[0].digitValue()) : named.value(name);
+        QWidget* board = boardWidget();
+        QTest::keyClick(board->focusWidget() ? board->focusWidget() : board, key, modifiers);
+    }
+}
 
 QString pegsOf(int row) {
     QString pegs;
