@@ -183,13 +183,15 @@ std::string pegsShown(int row) {
     return pegs.toStdString();
 }
 
-// The slot that shows the keyboard's cursor, if one does.
+// The slot that shows the keyboard's cursor, if one does: a label in the highlight colours.
 std::string cursorShown() {
     std::string s;
-    for (int r = 1; r <= 6; ++r)
-        for (int p = 1; p <= 4; ++p)
-            if (control<QLabel>(slotName(r, p))->backgroundRole() == QPalette::Highlight)
-                s += "cursor on row " + std::to_string(r) + " position " + std::to_string(p) + "\n";
+    for (const QLabel* label : boardWidget()->findChildren<QLabel*>())
+        if (label->backgroundRole() == QPalette::Highlight) {
+            const int n = label->objectName().mid(5).toInt() - 11;  // Label11..Label34
+            s += "cursor on row " + std::to_string(n / 4 + 1) + " position " + std::to_string(n % 4 + 1) +
+                 "\n";
+        }
     return s;
 }
 
