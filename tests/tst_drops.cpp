@@ -10,6 +10,7 @@
 #include <QDragLeaveEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -183,6 +184,15 @@ private slots:
         QTest::newRow("Left stops at 1") << "Left Left 6"
                                          << "6   "
                                          << "row 1 position 2";
+        QTest::newRow("Up and Down stay on the only row played") << "Down Up 3"
+                                                                 << "3   "
+                                                                 << "row 1 position 2";
+        QTest::newRow("Shift, for layouts whose digits need it") << "Shift+1 Shift+2"
+                                                                 << "12  "
+                                                                 << "row 1 position 3";
+        QTest::newRow("T tells the time and moves nothing") << "T"
+                                                            << "    "
+                                                            << "";
         QTest::newRow("no tile, no cursor") << "0 7 9"
                                             << "    "
                                             << "";
@@ -212,6 +222,18 @@ private slots:
         QCOMPARE(captionsOf(2), QString("2222"));
         QCOMPARE(Module1.CurrentRow, Byte(3));
         QCOMPARE(cursorSeen(), QString("row 3 position 1"));
+        pressKeys("Up Up");  // a scored row is under review, and shows no mark
+        QCOMPARE(cursorSeen(), QString());
+        pressKeys("5");  // typing goes back to the active row
+        QCOMPARE(captionsOf(3), QString("5   "));
+        QCOMPARE(cursorSeen(), QString("row 3 position 2"));
+    }
+
+    // In the menu bar's Alt mode the keys are the menu bar's: a digit lands nowhere.
+    void aKeyThatTheMenuBarHasLandsNowhere() {
+        boardWidget()->findChild<QMenuBar*>()->setFocus();
+        pressKeys("1");
+        QCOMPARE(captionsOf(1), QString("    "));
     }
 
     void aMousePlayerNeverSeesTheCursor() {

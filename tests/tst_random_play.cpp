@@ -31,10 +31,10 @@ namespace {
 enum class Kind { Drop, Show, New, ChooseLevel, OpenAbout, CloseAbout, Tick, Key };
 
 // The keys a player uses on the board, as Event::a of a Key event, by pressKeys' names.
-const char* const kKeys[] = {"1",  "2",  "3",  "4",    "5",     "6",    "k1",  "k2",     "k3",
-                             "k4", "k5", "k6", "Left", "Right", "Home", "End", "Return", "Enter"};
+const char* const kKeys[] = {"1",  "2",    "3",     "4",    "5",   "6",  "k1",   "k2", "k3",     "k4",   "k5",
+                             "k6", "Left", "Right", "Home", "End", "Up", "Down", "T",  "Return", "Enter"};
 constexpr int kFirstMove = 12;  // Left
-constexpr int kFirstShow = 16;  // Return
+constexpr int kFirstShow = 19;  // Return
 
 struct Event {
     Kind kind;
@@ -132,7 +132,7 @@ public:
                 // Mostly digits, as a player types a row; aimed ones are the code's at the cursor.
                 const int roll = below(20);
                 if (roll < 3)
-                    return {Kind::Key, kFirstMove + below(4)};
+                    return {Kind::Key, kFirstMove + below(kFirstShow - kFirstMove)};
                 if (roll < 5)
                     return {Kind::Key, kFirstShow + below(2)};
                 const bool aimed = std::uniform_real_distribution<>(0, 1)(rng_) < style_.aimed;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The real window on a real X display: digits dragged with the mouse (xdotool moves it), "Show"
-// and the menus clicked, a game won and a game lost; a game won with the keys alone; and the
-// same keys heard on the accessibility bus by a screen reader's client library.
+// and the menus clicked, a game won and a game lost; a game won with the keys alone.
 #include "game/module1.h"
 #include "support/board.h"
 #include "support/fakes.h"
@@ -64,51 +63,6 @@ bool startWithTheFocus(FixedGame& game, std::string_view code) {
     board->activateWindow();
     return QTest::qWaitForWindowActive(board);
 }
-
-// A screen reader's client on the accessibility bus, in a process of its own: the lines it
-// heard, "focus<TAB>name<TAB>description" and "name<TAB>name".
-class ScreenReader {
-public:
-    ScreenReader() {
-        process_.start("/usr/bin/python3", {qEnvironmentVariable("TARVO_AT_SPI_LISTENER")});
-        QObject::connect(&process_, &QProcess::readyReadStandardOutput, [this] {
-            while (process_.canReadLine())
-                heard_ << QString::fromUtf8(process_.readLine()).chopped(1);
-        });
-    }
-    ~ScreenReader() {
-        process_.kill();
-        process_.waitForFinished();
-    }
-    QString whyNotListening() {
-        if (QTest::qWaitFor([&] { return heard_.contains("ready"); }, 15000))
-            return {};
-        return "the AT-SPI client did not start: " + QString::fromUtf8(process_.readAllStandardError());
-    }
-    // Waits for a focus line whose name is "name"; gives its description, or a null string.
-    QString focusOn(const QString& name) {
-        QString description;
-        static_cast<void>(QTest::qWaitFor(
-            [&] {
-                for (const QString& line : std::as_const(heard_)) {
-                    const QStringList f = line.split('\t');
-                    if (f.size() == 3 && f[0] == "focus" && f[1] == name) {
-                        description = f[2].isNull() ? QString("") : f[2];
-                        qInfo("heard: %s (%s)", qPrintable(name), qPrintable(description));
-                        return true;
-                    }
-                }
-                return false;
-            },
-            10000));
-        return description;
-    }
-    QStringList heard() const { return heard_; }
-
-private:
-    QProcess process_;
-    QStringList heard_;
-};
 
 }  // namespace
 
@@ -192,28 +146,6 @@ private slots:
         QVERIFY(typeKeys({"alt+l"}));
         QVERIFY(QTest::qWaitFor([&] { return level->isVisible(); }, 10000));
         QVERIFY(typeKeys({"Escape"}));
-    }
-
-    // Runs under with_at_spi.sh: what a screen reader's client hears of a game played with keys.
-    void aScreenReaderHearsTheGame() {
-        if (qEnvironmentVariableIsEmpty("TARVO_AT_SPI_LISTENER"))
-            QSKIP("needs the accessibility bus: run through with_at_spi.sh");
-        ScreenReader reader;
-        if (const QString why = reader.whyNotListening(); !why.isEmpty())
-            QSKIP(qPrintable(why));
-        QVERIFY(startWithTheFocus(game_, "3612"));
-
-        // The slot under the cursor, with its digit.
-        QVERIFY(typeKeys({"1", "1", "1", "1"}));
-        QVERIFY2(!reader.focusOn("Row 1, position 4: 1").isNull(), qPrintable(reader.heard().join('\n')));
-        // The score in words, one step from the focus.
-        QVERIFY(typeKeys({"Return"}));
-        const QString score = reader.focusOn("Row 2, position 1");
-        QVERIFY2(score.startsWith("Row 1: 1 in place, 0 out of place"),
-                 qPrintable(reader.heard().join('\n')));
-        // The ending and the code.
-        QVERIFY(typeKeys({"3", "6", "1", "2", "Return"}));
-        QCOMPARE(reader.focusOn("Message: You Won !"), QString("The code was 3 6 1 2"));
     }
 
 private:

@@ -2,6 +2,7 @@
 #include "game/endings.h"
 
 #include "game/module1.h"
+#include "game/reports.h"
 #include "platform/conversions.h"
 #include "ui/board_window.h"
 
@@ -30,6 +31,7 @@ void endOnTheBoard(const char* message) {
     Form1().Timer1.setEnabled(false);
     Form1().Text1.setEnabled(false);
     disableTiles();
+    gameEnded(message, Module1.SecretCode);
 }
 
 }  // namespace
@@ -48,6 +50,7 @@ void lossOnTimeSequence() {
     Form1().Label35.setCaption(kLost);
     Form1().Command1.setEnabled(false);
     disableTiles();
+    gameEnded(kLost, Module1.SecretCode);
 }
 
 }  // namespace tarvo

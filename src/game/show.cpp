@@ -4,6 +4,7 @@
 #include "game/endings.h"
 #include "game/module1.h"
 #include "game/pegs.h"
+#include "game/reports.h"
 #include "game/scoring.h"
 #include "platform/conversions.h"
 #include "ui/board_window.h"
@@ -43,8 +44,10 @@ void Command1_Click() {
     ByPosition<std::string> captions;
     for (int k = 1; k <= 4; ++k) {
         captions(k) = Form1().slot(r, k).caption();
-        if (captions(k).empty())
-            return;  // an incomplete row is not an error: nothing happens
+        if (captions(k).empty()) {
+            rowIncomplete(r, k);  // not an error: nothing on the board changes
+            return;
+        }
     }
 
     ByPosition<double> values;
@@ -67,6 +70,7 @@ void Command1_Click() {
         setRowEnabled(r, false);
         lossTestAfterSixthRow();
     }
+    rowScored(r, Module1.GuessDigits, Module1.InPlaceCount, Module1.OutOfPlaceCount);
 }
 
 }  // namespace tarvo

@@ -9,7 +9,6 @@
 #include "platform/run_time_error.h"
 #include "platform/widgets.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QAnyStringView>
 #include <QLineEdit>
@@ -26,6 +25,14 @@ T& live(T* control) {
     if (!control)
         throw RunTimeError("Control", "the control has not been created");
     return *control;
+}
+
+// A control switched off lets go of the focus rather than passing it on: the toolkit would hand
+// it to the next control, which a screen reader then announces, and that in turn may be off next.
+void enable(QWidget& control, bool enabled) {
+    if (!enabled && control.hasFocus())
+        control.clearFocus();
+    control.setEnabled(enabled);
 }
 
 bool shows(const QString& current, std::string_view text) {
@@ -55,13 +62,6 @@ bool Label::dropOn(Label& target) const {
     return true;
 }
 void Label::setMarked(bool marked) { widget().setMarked(marked); }
-void Label::reportFocus() {
-    QAccessibleEvent focus(&widget(), QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
-}
-void Label::setDescription(std::string_view description) {
-    widget().setAccessibleDescription(toQString(description));
-}
 
 ImageWidget& Image::widget() const { return live(widget_); }
 const Picture& Image::picture() const { return widget().picture; }
@@ -78,11 +78,11 @@ void TextBox::setText(std::string_view text) {
         widget().setText(toQString(text));
 }
 bool TextBox::isEnabled() const { return widget().isEnabled(); }
-void TextBox::setEnabled(bool enabled) { widget().setEnabled(enabled); }
+void TextBox::setEnabled(bool enabled) { enable(widget(), enabled); }
 
 QPushButton& CommandButton::widget() const { return live(widget_); }
 bool CommandButton::isEnabled() const { return widget().isEnabled(); }
-void CommandButton::setEnabled(bool enabled) { widget().setEnabled(enabled); }
+void CommandButton::setEnabled(bool enabled) { enable(widget(), enabled); }
 void CommandButton::onClick(Handler handler) {
     QPushButton* button = &widget();
     const FormWindow* window = formWindowOf(button);

@@ -68,6 +68,8 @@ void LabelWidget::setHovered(bool on) {
 }
 
 void LabelWidget::setMarked(bool on) {
+    if (on == marked_)
+        return;
     marked_ = on;
     showHighlight();
 }

@@ -150,23 +150,53 @@ void FormWindow::setKeyDownHandler(KeyDownHandler handler) {
             control->installEventFilter(this);
 }
 
-bool FormWindow::previewKey(QObject* receiver, const QKeyEvent* event) {
-    if (!keyDown_ || unloaded_ || qobject_cast<QLineEdit*>(receiver))
-        return false;  // a text box takes its keys itself
+namespace {
+
+// The code a form's key handler gets for a key, or 0 for a key it never sees.
+int keyCodeOf(const QKeyEvent* event) {
     const int key = event->key();
-    int code = 0;
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        code = (event->modifiers() & Qt::KeypadModifier ? kKeyNumpad0 : kKey0) + (key - Qt::Key_0);
-    else if (key == Qt::Key_Return || key == Qt::Key_Enter)
-        code = kKeyReturn;
-    else if (key == Qt::Key_Home || key == Qt::Key_End || key == Qt::Key_Left || key == Qt::Key_Right)
-        code = key == Qt::Key_Home   ? kKeyHome
-               : key == Qt::Key_End  ? kKeyEnd
-               : key == Qt::Key_Left ? kKeyLeft
-                                     : kKeyRight;
-    else
-        return false;
+        return (event->modifiers() & Qt::KeypadModifier ? kKeyNumpad0 : kKey0) + (key - Qt::Key_0);
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return kKeyA + (key - Qt::Key_A);
+    switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return kKeyReturn;
+        case Qt::Key_Home:
+            return kKeyHome;
+        case Qt::Key_End:
+            return kKeyEnd;
+        case Qt::Key_Left:
+            return kKeyLeft;
+        case Qt::Key_Up:
+            return kKeyUp;
+        case Qt::Key_Right:
+            return kKeyRight;
+        case Qt::Key_Down:
+            return kKeyDown;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+void FormWindow::announce(const QString& text) {
+    if (!speech_)
+        speech_ = new SpeechBar(client_);
+    speech_->say(text);
+}
+
+bool FormWindow::previewKey(QObject* receiver, const QKeyEvent* event) {
+    // A key that its first receiver ignores goes on to the parents: preview it there only. Keys
+    // of the menu bar, of a text box and with the logo key held are theirs and the desktop's.
+    QWidget* first = focusWidget() ? focusWidget() : this;
     const Qt::KeyboardModifiers held = event->modifiers();
+    int code = keyCodeOf(event);
+    if (!keyDown_ || unloaded_ || receiver != first || qobject_cast<QLineEdit*>(receiver) ||
+        (held & Qt::MetaModifier) || code == 0)
+        return false;
     const int shift = (held & Qt::ShiftModifier ? kShiftKey : 0) |
                       (held & Qt::ControlModifier ? kCtrlKey : 0) | (held & Qt::AltModifier ? kAltKey : 0);
     dispatch([&] { keyDown_(code, shift); });
@@ -246,6 +276,8 @@ void Form::show() {
 bool Form::isEnabled() const { return !window_->isInputBlocked(); }
 
 void Form::setEnabled(bool enabled) { window_->setInputBlocked(!enabled); }
+
+void Form::announce(std::string_view text) { window_->announce(toQString(text)); }
 
 Label Form::addLabel(const LabelSpec& spec) {
     auto* label = new LabelWidget(window_->clientArea());

@@ -47,6 +47,9 @@ public:
     void show();  // not modal; the first show places the window
     bool isEnabled() const;
     void setEnabled(bool enabled);  // a disabled window takes no input, menus included
+    // Has a screen reader say the text once, after the running handler and while the window is
+    // active: at once, or when the player comes back to the window.
+    void announce(std::string_view text);
 
 protected:
     Label addLabel(const LabelSpec& spec);

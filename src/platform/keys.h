@@ -11,8 +11,11 @@ inline constexpr int kKeyReturn = 13;  // Return and the keypad's Enter
 inline constexpr int kKeyEnd = 35;
 inline constexpr int kKeyHome = 36;
 inline constexpr int kKeyLeft = 37;
+inline constexpr int kKeyUp = 38;
 inline constexpr int kKeyRight = 39;
+inline constexpr int kKeyDown = 40;
 inline constexpr int kKey0 = 48;        // kKey0 + n: the digit n on the main keys
+inline constexpr int kKeyA = 65;        // kKeyA + n: the letter n places after A, either case
 inline constexpr int kKeyNumpad0 = 96;  // kKeyNumpad0 + n: the digit n on the keypad
 
 inline constexpr int kShiftKey = 1;

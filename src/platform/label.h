@@ -50,11 +50,6 @@ public:
     // drag hovers over it.
     void setMarked(bool marked);
 
-    // Tells assistive technology that the keyboard acts here now, as if the label had the focus.
-    void reportFocus();
-    // What a screen reader says of the label after its name.
-    void setDescription(std::string_view description);
-
 private:
     LabelWidget& widget() const;
     LabelWidget* widget_ = nullptr;

@@ -23,9 +23,10 @@ private:
 std::string runTimeErrorReport(const RunTimeError& error);
 
 // Runs one event handler to completion; a run-time error it raises is reported and ends the program.
-// Once the program is ending (End, or an earlier error) no further handler runs.
+// Once the program is ending (End, or an earlier error) no further handler runs. A handler raised
+// from inside another runs as part of it: its error ends the outer handler too.
 template <class Handler>
-void dispatch(Handler&& handler) noexcept;
+void dispatch(Handler&& handler);
 
 // Test hook: replaces the report (box, standard error, end of program) with the given function.
 // nullptr restores the real report.
@@ -33,16 +34,26 @@ using RunTimeErrorReporter = void (*)(const RunTimeError&);
 void setRunTimeErrorReporter(RunTimeErrorReporter reporter);
 
 namespace detail {
+inline int dispatchDepth = 0;
 bool handlersHalted() noexcept;
 void raise(const RunTimeError& error) noexcept;
 void raiseUnexpected(const char* what) noexcept;
 }  // namespace detail
 
 template <class Handler>
-void dispatch(Handler&& handler) noexcept {
+void dispatch(Handler&& handler) {
     if (detail::handlersHalted())
         return;
+    if (detail::dispatchDepth > 0) {
+        handler();
+        return;
+    }
+    struct Depth {
+        Depth() { ++detail::dispatchDepth; }
+        ~Depth() { --detail::dispatchDepth; }
+    };
     try {
+        const Depth inside;
         handler();
     } catch (const RunTimeError& error) {
         detail::raise(error);

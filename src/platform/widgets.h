@@ -7,6 +7,7 @@
 #include "platform/run_time_error.h"
 
 #include <QLabel>
+#include <QTimer>
 #include <QWidget>
 
 #include <string_view>
@@ -40,6 +41,26 @@ private:
     QColor back_;
 };
 
+// A window's voice for a screen reader: a notification in a status bar, which a screen reader
+// speaks as its bare text each time it is shown. It takes no room and draws nothing.
+class SpeechBar final : public QWidget {
+    Q_OBJECT
+public:
+    explicit SpeechBar(QWidget* window);
+    // Speaks once the window is active and no menu of it is open; a later text replaces one
+    // still waiting.
+    void say(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void speakIfHeard();
+    QWidget* note_;
+    QString waiting_;
+    QTimer afterHandler_;
+};
+
 class FormWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -49,6 +70,7 @@ public:
     QMenuBar* menuBar();
     void setCloseHandler(Handler handler) { close_ = handler; }
     void setKeyDownHandler(KeyDownHandler handler);
+    void announce(const QString& text);
 
     // After unloading the window is hidden, its timers stopped and its handlers silent.
     void unload();
@@ -71,6 +93,7 @@ private:
     QVBoxLayout* layout_;
     ClientArea* client_;
     QMenuBar* menuBar_ = nullptr;
+    SpeechBar* speech_ = nullptr;
     Handler close_ = nullptr;
     KeyDownHandler keyDown_ = nullptr;
     bool closeOnEscape_;

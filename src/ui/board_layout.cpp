@@ -87,7 +87,7 @@ LabelSpec slot(int row, int position) {
         .rect = {slotLeft(position), rowTop(row), kCell, kCell},
         .look = {.font = kArial12Bold, .border = Border::FixedSingle, .alignment = Alignment::Center},
         .enabled = row == 1,
-        .accessible = {rowAnd(row, "position", position), kSlotDescription},
+        .accessible = {rowAnd(row, "position", position), "Drop a digit tile here"},
     };
 }
 

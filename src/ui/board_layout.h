@@ -8,9 +8,6 @@ namespace tarvo::board_layout {
 
 platform::FormSpec form();
 
-// What a screen reader says of a slot after its name.
-inline constexpr const char* kSlotDescription = "Drop a digit tile here";
-
 platform::LabelSpec codeLabel(int position);
 platform::LabelSpec rowNumber(int row);
 platform::LabelSpec slot(int row, int position);

@@ -84,10 +84,10 @@ BoardWindow::BoardWindow() : Form(board_layout::form()) {
 
     for (platform::Label& slot : slots_)
         slot.onDragDrop(Slot_DragDrop);
-    Command1.onClick(Command1_ClickAndTell);
+    Command1.onClick(Command1_Click);
     onLoad(Form_Load);
     onClose(eExit_Click);  // closing the board window ends the program, as File > Exit does
-    Timer1.onTimer(Timer1_TimerAndTell);
+    Timer1.onTimer(Timer1_Timer);
     onKeyDown(Form_KeyDown);
     nNew.onClick(nNew_Click);
     eExit.onClick(eExit_Click);
@@ -95,6 +95,14 @@ BoardWindow::BoardWindow() : Form(board_layout::form()) {
     nNormal.onClick(nNormal_Click);
     eEasy.onClick(eEasy_Click);
     aAbout.onClick(aAbout_Click);
+}
+
+void BoardWindow::markCursor() {
+    for (int r = 1; r <= 6; ++r)
+        for (int p = 1; p <= 4; ++p) {
+            platform::Label& s = slot(r, p);
+            s.setMarked(cursor.shown && r == cursor.row && p == cursor.position && s.isEnabled());
+        }
 }
 
 platform::Label& BoardWindow::codeLabel(int position) { return element(codeLabels_, position, "Code label"); }

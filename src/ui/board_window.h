@@ -4,6 +4,7 @@
 #include "platform/form.h"
 
 #include <array>
+#include <string>
 
 namespace tarvo {
 
@@ -28,13 +29,17 @@ public:
     platform::MenuItem lLevel, hHard, nNormal, eEasy;
     platform::MenuItem hHelp, aAbout;
 
-    // Where typed digits go: a position of the active row, shown from the first key a player
-    // uses in a game.
+    // Where the keys act: a slot of the active row, where typed digits go, or of a scored row
+    // under review. It shows from the first key a player uses in a game until the game ends.
     struct KeyboardCursor {
-        int row = 0;
+        int row = 1;
         int position = 1;
         bool shown = false;
     } cursor;
+    // Marks the cursor's slot, and no other, while the cursor shows and the slot takes digits.
+    void markCursor();
+
+    std::array<std::string, 6> scoresInWords;  // each scored row as it was told, for review
 
 private:
     std::array<platform::Label, 4> codeLabels_;

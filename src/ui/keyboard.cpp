@@ -1,21 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "ui/keyboard.h"
 
-#include "control/clock.h"
 #include "game/module1.h"
-#include "game/show.h"
 #include "platform/keys.h"
-#include "ui/board_layout.h"
 #include "ui/board_window.h"
+#include "ui/narration.h"
 
 #include <algorithm>
-#include <string>
 
 namespace tarvo {
 
 using namespace platform;
 
 namespace {
+
+constexpr int kKeyT = kKeyA + ('T' - 'A');
 
 int digitOf(int KeyCode) {
     for (const int first : {kKey0, kKeyNumpad0})
@@ -24,86 +23,71 @@ int digitOf(int KeyCode) {
     return 0;
 }
 
-// A row that has become active takes the cursor to its left.
-void followActiveRow(BoardWindow& board) {
-    BoardWindow::KeyboardCursor& cursor = board.cursor;
-    if (cursor.row == Module1.CurrentRow)
-        return;
-    if (cursor.row != 0)
-        board.slot(cursor.row, cursor.position).setMarked(false);
-    cursor.row = Module1.CurrentRow;
-    cursor.position = 1;
-}
-
-// Marks the cursor's slot while the player uses the keys and the slot takes digits.
-void showCursor(BoardWindow& board) {
-    const BoardWindow::KeyboardCursor& cursor = board.cursor;
-    for (int p = 1; p <= 4; ++p) {
-        Label& slot = board.slot(cursor.row, p);
-        const bool here = cursor.shown && p == cursor.position && slot.isEnabled();
-        slot.setMarked(here);
-        if (here)
-            slot.reportFocus();
+bool movesTheCursor(int KeyCode) {
+    switch (KeyCode) {
+        case kKeyLeft:
+        case kKeyRight:
+        case kKeyHome:
+        case kKeyEnd:
+        case kKeyUp:
+        case kKeyDown:
+            return true;
+        default:
+            return false;
     }
 }
 
-std::string scoreInWords(int row) {
-    return "Row " + std::to_string(row) + ": " + std::to_string(Module1.InPlaceCount) + " in place, " +
-           std::to_string(Module1.OutOfPlaceCount) + " out of place";
+// Drops the digit where the cursor stands in the active row, and tells where it landed.
+void typeDigit(BoardWindow& board, int digit) {
+    BoardWindow::KeyboardCursor& cursor = board.cursor;
+    cursor.row = Module1.CurrentRow;
+    const int at = cursor.position;
+    if (!board.tile(digit).dropOn(board.slot(cursor.row, at)))
+        return;
+    cursor.position = std::min(at + 1, 4);
+    board.announce(slotInWords(board, cursor.row, at));
 }
 
-// The message and the code, reported as the focus, once a game has ended.
-void tellEnding(BoardWindow& board) {
-    std::string code = "The code was";
-    for (int k = 1; k <= 4; ++k)
-        code += " " + board.codeLabel(k).caption();
-    board.Label35.setDescription(code);
-    board.Label35.reportFocus();
+// Left, Right, Home and End move within a row; Up and Down over the rows played and the
+// active row, where a scored row tells its guess and score.
+void moveCursor(BoardWindow& board, int KeyCode) {
+    BoardWindow::KeyboardCursor& cursor = board.cursor;
+    if (KeyCode == kKeyUp || KeyCode == kKeyDown) {
+        cursor.row = std::clamp(cursor.row + (KeyCode == kKeyUp ? -1 : 1), 1, int(Module1.CurrentRow));
+        if (cursor.row != Module1.CurrentRow) {
+            board.announce(board.scoresInWords[std::size_t(cursor.row - 1)]);
+            return;
+        }
+    } else if (KeyCode == kKeyHome || KeyCode == kKeyEnd) {
+        cursor.position = KeyCode == kKeyHome ? 1 : 4;
+    } else {
+        cursor.position = std::clamp(cursor.position + (KeyCode == kKeyLeft ? -1 : 1), 1, 4);
+    }
+    board.announce(slotInWords(board, cursor.row, cursor.position));
 }
 
 }  // namespace
 
 void Form_KeyDown(int& KeyCode, int Shift) {
-    if (Shift != 0)
-        return;  // Alt and Ctrl keys belong to the menus
+    if (Shift & (kCtrlKey | kAltKey))
+        return;  // the menus' keys; Shift stays, for layouts whose digits need it
     BoardWindow& board = Form1();
-    BoardWindow::KeyboardCursor& cursor = board.cursor;
-    followActiveRow(board);
-    if (const int digit = digitOf(KeyCode)) {
-        if (board.tile(digit).dropOn(board.slot(cursor.row, cursor.position)))
-            cursor.position = std::min(cursor.position + 1, 4);
-    } else if (KeyCode == kKeyLeft || KeyCode == kKeyRight) {
-        cursor.position = std::clamp(cursor.position + (KeyCode == kKeyLeft ? -1 : 1), 1, 4);
-    } else if (KeyCode == kKeyHome || KeyCode == kKeyEnd) {
-        cursor.position = KeyCode == kKeyHome ? 1 : 4;
+    const int digit = digitOf(KeyCode);
+    if (KeyCode == kKeyT) {
+        board.announce(timeInWords(board.Text1.text()));
+    } else if (digit || movesTheCursor(KeyCode)) {
+        if (board.Command1.isEnabled()) {  // after an ending the board takes no keys
+            board.cursor.shown = true;
+            if (digit)
+                typeDigit(board, digit);
+            else
+                moveCursor(board, KeyCode);
+            board.markCursor();
+        }
     } else {
         return;  // Return and Enter go on to the focused button
     }
     KeyCode = 0;
-    cursor.shown = true;
-    showCursor(board);
-}
-
-void Command1_ClickAndTell() {
-    const int row = Module1.CurrentRow;
-    const bool wasOpen = row >= 1 && row <= 6 && Form1().slot(row, 1).isEnabled();
-    Command1_Click();
-    BoardWindow& board = Form1();
-    if (!wasOpen || board.slot(row, 1).isEnabled())
-        return;  // nothing was scored
-    if (row < 6)
-        for (int p = 1; p <= 4; ++p)
-            board.slot(row + 1, p).setDescription(scoreInWords(row) + ". " + board_layout::kSlotDescription);
-    followActiveRow(board);
-    showCursor(board);
-    if (!board.Command1.isEnabled())
-        tellEnding(board);
-}
-
-void Timer1_TimerAndTell() {
-    Timer1_Timer();
-    if (!Form1().Timer1.isEnabled())
-        tellEnding(Form1());
 }
 
 }  // namespace tarvo

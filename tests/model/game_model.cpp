@@ -27,7 +27,7 @@ void GameModel::reset(const std::string& code) {
     revealed_ = "    ";
     borrowed_ = 0;
     lastEnding_ = Ending::None;
-    cursor_ = 1;
+    cursorRow_ = cursor_ = 1;
     cursorShown_ = false;
 }
 
@@ -71,24 +71,26 @@ void GameModel::drop(int digit, int row, int position) {
 
 void GameModel::typeDigit(int digit) {
     lastEnding_ = Ending::None;
-    if (!boardTakesInput())
+    if (!boardTakesInput() || !showButton_)
         return;
     cursorShown_ = true;
-    if (tiles_ && rowOpen_[activeRow_ - 1]) {
-        slots_[activeRow_ - 1][cursor_ - 1] = char('0' + digit);
-        cursor_ = std::min(cursor_ + 1, 4);
-    }
+    cursorRow_ = activeRow_;
+    slots_[activeRow_ - 1][cursor_ - 1] = char('0' + digit);
+    cursor_ = std::min(cursor_ + 1, 4);
 }
 
 void GameModel::moveCursor(Move move) {
     lastEnding_ = Ending::None;
-    if (!boardTakesInput())
+    if (!boardTakesInput() || !showButton_ || move == Move::T)
         return;
     cursorShown_ = true;
-    cursor_ = move == Move::Home   ? 1
-              : move == Move::End  ? 4
-              : move == Move::Left ? std::max(cursor_ - 1, 1)
-                                   : std::min(cursor_ + 1, 4);
+    if (move == Move::Up || move == Move::Down)
+        cursorRow_ = std::clamp(cursorRow_ + (move == Move::Up ? -1 : 1), 1, activeRow_);
+    else
+        cursor_ = move == Move::Home   ? 1
+                  : move == Move::End  ? 4
+                  : move == Move::Left ? std::max(cursor_ - 1, 1)
+                                       : std::min(cursor_ + 1, 4);
 }
 
 void GameModel::pressShow() {
@@ -116,7 +118,10 @@ void GameModel::pressShow() {
     if (activeRow_ < 6) {
         ++activeRow_;
         rowOpen_[activeRow_ - 1] = true;
-        cursor_ = 1;
+        if (message_.empty()) {
+            cursorRow_ = activeRow_;
+            cursor_ = 1;
+        }
     } else if (message_.empty()) {
         end("You Lost !");
     }
@@ -126,6 +131,7 @@ void GameModel::end(const char* message) {
     message_ = message;
     revealed_ = code_;
     tiles_ = showButton_ = clockBox_ = timer_ = false;
+    cursorShown_ = false;
     lastEnding_ = message_ == "You Won !" ? Ending::Win : Ending::SixthRowLoss;
 }
 
@@ -159,6 +165,7 @@ void GameModel::tick(int second) {
         revealed_ = code_;
         message_ = "You Lost !";
         showButton_ = tiles_ = false;
+        cursorShown_ = false;
         lastEnding_ = Ending::TimeOut;
         return;
     }
@@ -172,8 +179,8 @@ std::string GameModel::screen() const {
     for (int r = 0; r < 6; ++r)
         s += "row " + std::to_string(r + 1) + " [" + slots_[r] + "] " + pegs_[r] +
              (rowOpen_[r] ? " open\n" : " closed\n");
-    if (cursorShown_ && rowOpen_[activeRow_ - 1])
-        s += "cursor on row " + std::to_string(activeRow_) + " position " + std::to_string(cursor_) + "\n";
+    if (cursorShown_ && rowOpen_[cursorRow_ - 1])
+        s += "cursor on row " + std::to_string(cursorRow_) + " position " + std::to_string(cursor_) + "\n";
     s += "code [" + revealed_ + "] message [" + message_ + "]\n";
     s += "clock [" + clockText_ + "]" + (clockBox_ ? " enabled" : " disabled") +
          (timer_ ? " running" : " stopped") + "\n";

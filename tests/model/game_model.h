@@ -20,9 +20,11 @@ public:
     void chooseNew(const std::string& code, int second);
     void chooseLevel(Level level, const std::string& code, int second);
     void drop(int digit, int row, int position);
-    // Keys on the board: a digit goes where the cursor stands, as a drop would.
+    // Keys on the board: a digit goes to the active row where the cursor stands, as a drop would.
+    // Up and Down move over the rows played; T tells the time and leaves the cursor. After an
+    // ending no key moves the cursor.
     void typeDigit(int digit);
-    enum class Move { Left, Right, Home, End };
+    enum class Move { Left, Right, Home, End, Up, Down, T };
     void moveCursor(Move move);
     void pressReturn() { pressShow(); }  // the focused "Show" takes it
     void pressShow();
@@ -65,8 +67,9 @@ private:
     int awaited_ = 0;
     bool aboutOpen_ = false;
     Ending lastEnding_ = Ending::None;
-    int cursor_ = 1;  // position in the active row
-    bool cursorShown_ = false;
+    int cursorRow_ = 1;
+    int cursor_ = 1;            // position
+    bool cursorShown_ = false;  // from the first key to the ending
 };
 
 }  // namespace tarvo::model

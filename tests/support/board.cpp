@@ -78,22 +78,26 @@ void fillRow(int row, const char* digits) {
 void pressShow() { QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton); }
 
 void pressKeys(const QString& keys) {
-    static const QMap<QString, Qt::Key> named{
-        {"Left", Qt::Key_Left},     {"Right", Qt::Key_Right}, {"Home", Qt::Key_Home}, {"End", Qt::Key_End},
-        {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Tab", Qt::Key_Tab}};
+    static const QMap<QString, Qt::Key> named{{"Left", Qt::Key_Left},   {"Right", Qt::Key_Right},
+                                              {"Home", Qt::Key_Home},   {"End", Qt::Key_End},
+                                              {"Up", Qt::Key_Up},       {"Down", Qt::Key_Down},
+                                              {"T", Qt::Key_T},         {"Return", Qt::Key_Return},
+                                              {"Enter", Qt::Key_Enter}, {"Tab", Qt::Key_Tab}};
     for (QString name : keys.split(' ', Qt::SkipEmptyParts)) {
         Qt::KeyboardModifiers modifiers;
-        if (name.startsWith("Ctrl+")) {
-            modifiers |= Qt::ControlModifier;
-            name.remove(0, 5);
-        }
+        for (const auto& [prefix, modifier] : {std::pair{QString("Ctrl+"), Qt::ControlModifier},
+                                               std::pair{QString("Shift+"), Qt::ShiftModifier}})
+            if (name.startsWith(prefix)) {
+                modifiers |= modifier;
+                name.remove(0, prefix.size());
+            }
         if (name == "Enter")
             modifiers |= Qt::KeypadModifier;
         if (name.size() == 2 && name[0] == 'k') {
             modifiers |= Qt::KeypadModifier;
             name.remove(0, 1);
         }
-        const Qt::Key key = name.size() == 1 ? Qt::Key(Qt::Key_0 + name[0].digitValue()) : named.value(name);
+        const Qt::Key key = name[0].isDigit() ? Qt::Key(Qt::Key_0 + name[0].digitValue()) : named.value(name);
         QWidget* board = boardWidget();
         QTest::keyClick(board->focusWidget() ? board->focusWidget() : board, key, modifiers);
     }

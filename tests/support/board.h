@@ -54,7 +54,7 @@ void pressShow();
 
 // Presses keys, as the keyboard sends them: to the board's control with the focus, or to the
 // board window. Names: "1".."9", "k1".."k9" on the keypad, "Left", "Right", "Home", "End",
-// "Return", "Enter", "Tab", "Ctrl+1".
+// "Up", "Down", "T", "Return", "Enter", "Tab", and with a modifier "Ctrl+1", "Shift+1".
 void pressKeys(const QString& keys);
 
 // The row's pegs as the player reads them: 'i' in place, 'o' out of place, '-' blank.

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#include "platform/widgets.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QEvent>
+
+namespace tarvo::platform {
+
+namespace {
+
+// The toolkit has no announcement call. A screen reader speaks a notification when it is shown,
+// and speaks it bare, with no role word, inside a status bar.
+QAccessibleInterface* speechRoles(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (qobject_cast<SpeechBar*>(widget))
+        return new QAccessibleWidget(widget, QAccessible::StatusBar);
+    if (qobject_cast<SpeechBar*>(widget->parent()))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
+    return nullptr;
+}
+
+}  // namespace
+
+SpeechBar::SpeechBar(QWidget* parent) : QWidget(parent), note_(new QWidget(this)) {
+    static const bool rolesInstalled = (QAccessible::installFactory(speechRoles), true);
+    static_cast<void>(rolesInstalled);
+    setObjectName(QStringLiteral("SpeechBar"));
+    setGeometry(0, 0, 0, 0);
+    note_->setObjectName(QStringLiteral("Spoken"));
+    note_->setGeometry(0, 0, 0, 0);
+    note_->hide();
+    show();
+    afterHandler_.setSingleShot(true);
+    afterHandler_.setInterval(0);
+    connect(&afterHandler_, &QTimer::timeout, this, &SpeechBar::speakIfHeard);
+    // Coming back to the window, from another window or from one of its menus.
+    window()->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        if (!waiting_.isEmpty())
+            afterHandler_.start();
+    });
+}
+
+void SpeechBar::say(const QString& text) {
+    waiting_ = text;
+    afterHandler_.start();
+}
+
+bool SpeechBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window() && event->type() == QEvent::WindowActivate && !waiting_.isEmpty())
+        afterHandler_.start();
+    return false;
+}
+
+void SpeechBar::speakIfHeard() {
+    if (waiting_.isEmpty() || !window()->isActiveWindow() || QApplication::activePopupWidget())
+        return;
+    note_->hide();
+    note_->setAccessibleName(waiting_);
+    waiting_.clear();
+    note_->show();
+}
+
+}  // namespace tarvo::platform

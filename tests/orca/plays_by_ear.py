@@ -1,0 +1,117 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+# A player who hears only the screen reader Orca: plays the board (code 3612) with the keys and
+# checks what Orca says after each key. Run under with_orca.sh, with the program board_with_code
+# as the argument. Writes the whole transcript to standard output.
+import os
+import re
+import subprocess
+import sys
+import time
+
+GAME = sys.argv[1]
+SPOKEN = os.environ["TARVO_SPOKEN"]
+failures = []
+
+
+def utterances():
+    """[(monotonic seconds, text)] for every whole line Orca has spoken so far."""
+    with open(SPOKEN, "rb") as f:
+        data = f.read()
+    lines = data[: data.rfind(b"\n") + 1].decode("utf-8", "replace").splitlines()
+    return [(float(t), text) for t, _, text in (line.partition("\t") for line in lines)]
+
+
+def heard_after(pos, quiet=0.8, limit=5.0):
+    """What was spoken after pos, once the speech has been quiet for `quiet` seconds."""
+    start = changed = time.monotonic()
+    seen = pos
+    while time.monotonic() - start < limit:
+        n = len(utterances())
+        if n != seen:
+            seen, changed = n, time.monotonic()
+        if time.monotonic() - changed >= quiet and (seen > pos or time.monotonic() - start >= quiet * 2):
+            break
+        time.sleep(0.05)
+    return utterances()[pos:]
+
+
+def press(key):
+    """Presses a key; returns (when, what the game said), without Orca's echo of the key."""
+    pos = len(utterances())
+    pressed = time.monotonic()
+    subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
+    said = [(t, text) for t, text in heard_after(pos) if text.rstrip(".").lower() != key.lower()]
+    print("%-10s %s" % (key, [text for _, text in said]), flush=True)
+    return pressed, said
+
+
+def expect(key, wanted, within=None):
+    """The key makes the game say exactly one thing, matching the pattern `wanted`."""
+    pressed, said = press(key)
+    texts = [text for _, text in said]
+    if len(said) != 1 or not re.fullmatch(wanted, texts[0]):
+        failures.append("after %s: wanted %r once, heard %r" % (key, wanted, texts))
+    elif within is not None and said[0][0] - pressed > within:
+        failures.append("after %s: heard %r only after %.2f s" % (key, texts[0], said[0][0] - pressed))
+
+
+def expect_silence(key):
+    _, said = press(key)
+    if said:
+        failures.append("after %s: wanted silence, heard %r" % (key, [text for _, text in said]))
+
+
+def start(*arguments):
+    pos = len(utterances())
+    game = subprocess.Popen([GAME, *arguments])
+    found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tarvo$"],
+                           capture_output=True, text=True, timeout=30)
+    subprocess.run(["xdotool", "windowactivate", "--sync", found.stdout.split()[0]], check=True)
+    print("%-10s %s" % ("(start)", [text for _, text in heard_after(pos, quiet=1.5, limit=15)]), flush=True)
+    return game
+
+
+def quit(game):
+    game.terminate()
+    game.wait(10)
+
+
+# A game won by keys: the cursor, an incomplete row, every score, a review, the time, the ending.
+game = start()
+expect("1", r"Row 1, position 1: 1\.?")
+expect("Right", r"Row 1, position 3, empty\.?")
+expect("Left", r"Row 1, position 2, empty\.?")
+expect("Return", r"Row 1, position 2 is empty\.")
+for key, place in [("1", 2), ("1", 3), ("1", 4)]:
+    expect(key, r"Row 1, position %d: 1\.?" % place)
+expect("Return", r"Row 1: 1 1 1 1\. 1 in place, 0 out of place\.", within=1.0)
+expect("3", r"Row 2, position 1: 3\.?")
+expect("Up", r"Row 1: 1 1 1 1\. 1 in place, 0 out of place\.")
+expect("Down", r"Row 2, position 2, empty\.?")
+expect("t", r"(2 minutes( \d+ seconds?)?|1 minute \d+ seconds?) left\.?")
+for key in ["End", "2", "Home", "Right", "3", "1"]:
+    press(key)
+expect("Return", r"Row 2: 3 3 1 2\. 3 in place, 0 out of place\.", within=1.0)
+for key in ["3", "6", "1", "2"]:
+    press(key)
+expect("Return", r"You Won ! The code was 3 6 1 2\.", within=1.0)
+for key in ["1", "Left", "Up", "Home"]:
+    expect_silence(key)
+quit(game)
+
+# The clock runs out while About is open: the ending is told on coming back to the board.
+game = start("--seconds-left", "3")
+press("alt+h")
+press("a")
+time.sleep(5)
+if any("You Lost" in text for _, text in utterances()):
+    failures.append("the loss on time was told while About was open")
+_, said = press("Return")  # OK: Orca tells the board coming back, then the game its ending
+if [text for _, text in said if "You Lost" in text] != ["You Lost ! The code was 3 6 1 2."]:
+    failures.append("after About closed: wanted the loss on time told once, heard %r" % said)
+quit(game)
+
+for failure in failures:
+    print("FAIL: " + failure)
+sys.exit(1 if failures else 0)
