@@ -42,7 +42,7 @@ done
 manual=$(MANWIDTH=80 man --warnings -l "$root/usr/share/man/man6/tarvo.6.gz" 2>"$work/man.log") ||
     fail "man cannot render the manual page"
 [ ! -s "$work/man.log" ] || fail "man warns: $(cat "$work/man.log")"
-for section in NAME SYNOPSIS DESCRIPTION OPTIONS FILES "EXIT STATUS" "SEE ALSO"; do
+for section in NAME SYNOPSIS DESCRIPTION KEYS OPTIONS FILES "EXIT STATUS" "SEE ALSO"; do
     grep -qx "$section" <<<"$manual" || fail "the manual page has no $section"
 done
 

@@ -37,12 +37,7 @@ SpeechBar::SpeechBar(QWidget* parent) : QWidget(parent), note_(new QWidget(this)
     afterHandler_.setSingleShot(true);
     afterHandler_.setInterval(0);
     connect(&afterHandler_, &QTimer::timeout, this, &SpeechBar::speakIfHeard);
-    // Coming back to the window, from another window or from one of its menus.
-    window()->installEventFilter(this);
-    connect(qApp, &QApplication::focusChanged, this, [this] {
-        if (!waiting_.isEmpty())
-            afterHandler_.start();
-    });
+    window()->installEventFilter(this);  // coming back to the window from another
 }
 
 void SpeechBar::say(const QString& text) {
@@ -51,14 +46,20 @@ void SpeechBar::say(const QString& text) {
 }
 
 bool SpeechBar::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window() && event->type() == QEvent::WindowActivate && !waiting_.isEmpty())
+    const bool back =
+        watched == window() ? event->type() == QEvent::WindowActivate : event->type() == QEvent::Hide;
+    if (back && !waiting_.isEmpty())
         afterHandler_.start();
     return false;
 }
 
 void SpeechBar::speakIfHeard() {
-    if (waiting_.isEmpty() || !window()->isActiveWindow() || QApplication::activePopupWidget())
+    if (waiting_.isEmpty() || !window()->isActiveWindow())
         return;
+    if (QWidget* menu = QApplication::activePopupWidget()) {
+        menu->installEventFilter(this);  // to come back when it closes
+        return;
+    }
     note_->hide();
     note_->setAccessibleName(waiting_);
     waiting_.clear();
