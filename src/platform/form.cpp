@@ -152,6 +152,16 @@ void FormWindow::setKeyDownHandler(KeyDownHandler handler) {
 
 namespace {
 
+struct NamedKey {
+    int qt;
+    int code;
+};
+const NamedKey kNamedKeys[] = {
+    {Qt::Key_Return, kKeyReturn}, {Qt::Key_Enter, kKeyReturn}, {Qt::Key_Home, kKeyHome},
+    {Qt::Key_End, kKeyEnd},       {Qt::Key_Left, kKeyLeft},    {Qt::Key_Up, kKeyUp},
+    {Qt::Key_Right, kKeyRight},   {Qt::Key_Down, kKeyDown},
+};
+
 // The code a form's key handler gets for a key, or 0 for a key it never sees.
 int keyCodeOf(const QKeyEvent* event) {
     const int key = event->key();
@@ -159,25 +169,9 @@ int keyCodeOf(const QKeyEvent* event) {
         return (event->modifiers() & Qt::KeypadModifier ? kKeyNumpad0 : kKey0) + (key - Qt::Key_0);
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
         return kKeyA + (key - Qt::Key_A);
-    switch (key) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return kKeyReturn;
-        case Qt::Key_Home:
-            return kKeyHome;
-        case Qt::Key_End:
-            return kKeyEnd;
-        case Qt::Key_Left:
-            return kKeyLeft;
-        case Qt::Key_Up:
-            return kKeyUp;
-        case Qt::Key_Right:
-            return kKeyRight;
-        case Qt::Key_Down:
-            return kKeyDown;
-        default:
-            return 0;
-    }
+    const auto named = std::find_if(std::begin(kNamedKeys), std::end(kNamedKeys),
+                                    [key](const NamedKey& k) { return k.qt == key; });
+    return named != std::end(kNamedKeys) ? named->code : 0;
 }
 
 }  // namespace
