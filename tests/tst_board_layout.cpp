@@ -172,7 +172,9 @@ private slots:
         QVERIFY(clock->isEnabled());
     }
 
-    void showHasTheFocusAndTabGoesToTheClockAndBack() {
+    // Tab passes the clock box by: a screen reader would read out its every second. A click
+    // still gives it the focus, and then it takes its own keys.
+    void showHasTheFocusAndOnlyAClickReachesTheClock() {
         QWidget* board = testing::boardWidget();
         board->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(board));
@@ -180,9 +182,11 @@ private slots:
         auto* clock = control<QLineEdit>("Text1");
         QCOMPARE(QApplication::focusWidget(), show);
         QTest::keyClick(show, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), clock);
-        QTest::keyClick(clock, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), show);
+        QTest::mouseClick(clock, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), clock);
+        testing::pressKeys("1 2");
+        QCOMPARE(testing::captionsOf(1), QString("    "));
     }
 
     void menusInOrderWithAccessKeysAndNoShortcuts() {

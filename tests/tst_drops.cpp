@@ -199,9 +199,6 @@ private slots:
         QTest::newRow("Ctrl belongs to the menus") << "Ctrl+1"
                                                    << "    "
                                                    << "";
-        QTest::newRow("the clock box takes its own keys") << "Tab 1 2"
-                                                          << "    "
-                                                          << "";
     }
     void typedDigitsDropWhereTheCursorStands() {
         QFETCH(QString, keys);

@@ -301,6 +301,8 @@ TextBox Form::addTextBox(const TextBoxSpec& spec) {
     edit->setObjectName(toQString(spec.name));
     edit->setGeometry(pixels(spec.rect));
     edit->setMaxLength(std::numeric_limits<int>::max());
+    if (!spec.tabStop)
+        edit->setFocusPolicy(Qt::ClickFocus);
     setAccessible(edit, spec.accessible);
     applyLook(edit, spec.look);  // before the text, which is laid out again on every font change
     edit->setText(toQString(spec.text));

@@ -17,6 +17,7 @@ struct TextBoxSpec {
     std::string_view text{};
     ControlLook look{};
     bool enabled = true;
+    bool tabStop = true;  // false: Tab passes it by, a click still gives it the focus
     Accessible accessible{};
 };
 

@@ -56,7 +56,7 @@ std::size_t gridIndex(int row, int position) {
 }  // namespace
 
 BoardWindow::BoardWindow() : Form(board_layout::form()) {
-    // Created in tab order: only "Show" and then the clock box take the focus.
+    // Created in tab order: only "Show" takes the focus from the keyboard.
     for (int k = 1; k <= 4; ++k)
         codeLabels_[std::size_t(k - 1)] = addLabel(board_layout::codeLabel(k));
     for (int r = 1; r <= 6; ++r)
