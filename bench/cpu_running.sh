@@ -1,43 +1,55 @@
 #!/usr/bin/env bash
-# CPU time a running program uses, read from /proc, against a baseline measured in the same run.
-# Usage: cpu_running.sh SECONDS ROUNDS PROGRAM BASELINE
-# Each round runs both at the same time, each on an X display of its own, so that both meet the
-# same machine; it reads the CPU time they use over SECONDS once started. Prints the medians of
-# the rounds and their ratio.
+# Wake-ups and CPU time of running programs, read from /proc, all measured in the same run.
+# Usage: cpu_running.sh SECONDS ROUNDS PROGRAM... (a program may carry arguments: "prog --arg 1")
+# Each round runs every program at the same time, each on an X display of its own, so that all
+# meet the same machine; it reads what each uses over SECONDS once started. Prints, per program,
+# the medians of the rounds: voluntary context switches a second (each a wake-up from a wait)
+# and CPU seconds.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
+# Voluntary context switches of all the process's threads, and its CPU ticks.
+reading() {
+    cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ { n += $2 } END { print n + 0 }'
+    awk '{print $14 + $15}' "/proc/$1/stat"
+}
+
 if [ "${1:-}" = "--measure" ]; then
     seconds=$2
-    program=$3
-    QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
+    shift 2
+    QT_QPA_PLATFORM=xcb "$@" >/dev/null 2>&1 &
     pid=$!
-    sleep 2  # start-up is not part of the figure
-    before=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+    sleep 3  # start-up, and a game's ending where it ends at once, are not part of the figure
+    read -r -d '' w0 c0 < <(reading "$pid") || true
     sleep "$seconds"
-    after=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+    read -r -d '' w1 c1 < <(reading "$pid") || true
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    awk -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" 'BEGIN { printf "%.2f\n", t / hz }'
+    awk -v w=$((w1 - w0)) -v c=$((c1 - c0)) -v s="$seconds" -v hz="$(getconf CLK_TCK)" \
+        'BEGIN { printf "%.1f %.2f\n", w / s, c / hz }'
     exit 0
 fi
 
 seconds=$1
 rounds=$2
-program=$3
-baseline=$4
+shift 2
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-program_times=()
-baseline_times=()
 results=$(mktemp -d)
 trap 'rm -rf "$results"' EXIT
 for round in $(seq 1 "$rounds"); do
-    "$here/../tests/with_xvfb.sh" "$0" --measure "$seconds" "$program" >"$results/p$round" &
-    "$here/../tests/with_xvfb.sh" "$0" --measure "$seconds" "$baseline" >"$results/b$round" &
+    i=0
+    for program in "$@"; do
+        # shellcheck disable=SC2086 # a program's words are its arguments
+        "$here/../tests/with_xvfb.sh" "$0" --measure "$seconds" $program >"$results/$i.$round" &
+        i=$((i + 1))
+    done
     wait
-    program_times+=("$(cat "$results/p$round")")
-    baseline_times+=("$(cat "$results/b$round")")
 done
-p=$(printf '%s\n' "${program_times[@]}" | median)
-b=$(printf '%s\n' "${baseline_times[@]}" | median)
-echo "cpu over ${seconds} s, median of ${rounds}: $(basename "$program") ${p} s (${program_times[*]}), $(basename "$baseline") ${b} s (${baseline_times[*]}), ratio $(awk -v p="$p" -v b="$b" 'BEGIN { printf "%.2f", p / b }')"
+echo "running for ${seconds} s, median of ${rounds}: wake-ups a second, CPU seconds"
+i=0
+for program in "$@"; do
+    w=$(cat "$results/$i".* | awk '{print $1}' | median)
+    c=$(cat "$results/$i".* | awk '{print $2}' | median)
+    printf '  %-40s %8s /s %6s s\n' "$(basename "${program%% *}")${program#"${program%% *}"}" "$w" "$c"
+    i=$((i + 1))
+done

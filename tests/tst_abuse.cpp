@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(board(), before);
     }
 
-    void anythingTypedOrPastedIntoTheClockBoxIsReplacedAtTheNextTick_data() {
+    void anythingTypedOrPastedIntoTheClockBoxGivesWayAtOnce_data() {
         QTest::addColumn<QString>("text");
         QTest::newRow("a long line") << QString(200000, 'x');
         QTest::newRow("right-to-left and emoji")
@@ -78,17 +78,16 @@ private slots:
         QTest::newRow("a clock of its own") << QString("9:99");
         QTest::newRow("lone surrogate") << QString(QChar(0xD800));
     }
-    void anythingTypedOrPastedIntoTheClockBoxIsReplacedAtTheNextTick() {
+    void anythingTypedOrPastedIntoTheClockBoxGivesWayAtOnce() {
         QFETCH(QString, text);
         auto* clock = control<QLineEdit>("Text1");
         QGuiApplication::clipboard()->setText(text);
         clock->setFocus();
         clock->selectAll();
         clock->paste();
-        QTest::keyClicks(clock, "12:34 typed");
-        QVERIFY(clock->text() != "2:45");
-        platform::dispatch(Timer1_Timer);
         QCOMPARE(clockBox(), QString("2:45"));
+        QTest::keyClicks(clock, "12:34 typed");
+        QCOMPARE(clockBox(), QString("2:45"));  // before any further event, as at every tick
         QCOMPARE(int(Module1.ClockSeconds), 45);
     }
 

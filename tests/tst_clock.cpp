@@ -95,15 +95,27 @@ private slots:
         expectLostOnTime();
     }
 
-    void aTickWithoutAStepOnlyRewritesTheText() {
-        game_.clock.second = 0;  // the countdown waits for second 1
-        const Module before = Module1;
-        control<QLineEdit>("Text1")->setFocus();
-        QTest::keyClicks(control<QLineEdit>("Text1"), "typed");
-        QVERIFY(clockBox().contains("typed"));
-        dispatch(Timer1_Timer);
-        QCOMPARE(clockBox(), QString("2:45"));
-        QVERIFY(Module1 == before);
+    // The timer wakes as each second of the time of day begins, and once right after to show
+    // the step; after a jump of the time of day, back or forward, it steps once and goes on so.
+    void theTimerWakesOnTheSecondAndOnceRightAfter() {
+        auto* timer = boardWidget()->findChild<QTimer*>("Timer1");
+        const auto tickAt = [&](int second, int millisecond) {
+            game_.clock.second = second;
+            game_.clock.millisecond = millisecond;
+            QTimerEvent tick(timer->timerId());
+            QCoreApplication::sendEvent(timer, &tick);
+            return timer->interval();
+        };
+        const struct {
+            int second, millisecond, wait;
+            const char* shown;
+        } ticks[] = {{1, 1, 1, "2:45"},    {1, 2, 999, "2:44"},   {2, 1, 1, "2:44"},
+                     {2, 2, 999, "2:43"},  {42, 700, 1, "2:43"},  {42, 701, 300, "2:42"},
+                     {12, 400, 1, "2:42"}, {12, 401, 600, "2:41"}};
+        for (const auto& t : ticks) {
+            QCOMPARE(tickAt(t.second, t.millisecond), t.wait);
+            QCOMPARE(clockBox(), QString(t.shown));
+        }
     }
 
     void theNewValueShowsOnTheTickAfterTheStep() {

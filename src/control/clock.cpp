@@ -20,25 +20,12 @@ bool stepIsDue(int second, int awaitedSecond) {
 
 namespace {
 
-// The tick runs every millisecond; the text it shows changes once a second.
-const std::string& shownClockText(int minutes, int seconds) {
-    static int shownMinutes = -1;
-    static int shownSeconds = -1;
-    static std::string text;
-    if (minutes != shownMinutes || seconds != shownSeconds) {
-        text = clockText(minutes, seconds);
-        shownMinutes = minutes;
-        shownSeconds = seconds;
-    }
-    return text;
-}
-
 void runClock(const Level& level) {
     if (!(Form1().*level.item).isChecked())
         return;
 
     const int shownMinutes = level.borrowsMinutes ? Module1.ClockMinutes : 0;
-    Form1().Text1.setText(shownClockText(shownMinutes, Module1.ClockSeconds));
+    Form1().Text1.setText(clockText(shownMinutes, Module1.ClockSeconds));
 
     // A tick that comes late still steps, once, rather than stalling for up to a minute.
     if (!stepIsDue(platform::secondOfMinute(), Module1.NextTickSecond))
@@ -66,6 +53,11 @@ void runClock(const Level& level) {
 void Timer1_Timer() {
     for (const Level& level : kLevels)
         runClock(level);
+}
+
+void Text1_Change() {
+    if (Form1().Timer1.isEnabled())
+        Timer1_Timer();
 }
 
 }  // namespace tarvo

@@ -18,4 +18,8 @@ bool stepIsDue(int second, int awaitedSecond);
 // off, borrows a minute where the level allows, and ends the game when the time runs out.
 void Timer1_Timer();
 
+// The clock box shows the clock, whatever the player types into it: a tick at once, as the
+// timer's next would.
+void Text1_Change();
+
 }  // namespace tarvo

@@ -79,6 +79,12 @@ void TextBox::setText(std::string_view text) {
 }
 bool TextBox::isEnabled() const { return widget().isEnabled(); }
 void TextBox::setEnabled(bool enabled) { enable(widget(), enabled); }
+void TextBox::onChange(Handler handler) {
+    QLineEdit* edit = &widget();
+    const FormWindow* window = formWindowOf(edit);
+    QObject::connect(edit, &QLineEdit::textEdited, edit,
+                     [window, handler] { dispatchFrom(window, handler); });
+}
 
 QPushButton& CommandButton::widget() const { return live(widget_); }
 bool CommandButton::isEnabled() const { return widget().isEnabled(); }

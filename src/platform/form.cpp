@@ -2,6 +2,7 @@
 #include "platform/form.h"
 
 #include "platform/run_time_error.h"
+#include "platform/time_of_day.h"
 #include "platform/widgets.h"
 
 #include <QApplication>
@@ -321,10 +322,23 @@ CommandButton Form::addCommandButton(const CommandButtonSpec& spec) {
     return CommandButton(button);
 }
 
+int millisecondsToNextTick(bool metANewSecond, int millisecondOfSecond) {
+    return metANewSecond ? 1 : 1000 - millisecondOfSecond + 1;
+}
+
 Timer Form::addTimer(const TimerSpec& spec) {
     auto* timer = new QTimer(window_);
     timer->setObjectName(toQString(spec.name));
     timer->setInterval(spec.intervalMs);
+    if (spec.followsTheSecond) {
+        timer->setTimerType(Qt::PreciseTimer);  // on the second, not up to 50 ms after it
+        // Connected before any handler: the next tick is set before the handler may stop it.
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, lastSecond = -1]() mutable {
+            const int second = secondOfMinute();
+            timer->start(millisecondsToNextTick(second != lastSecond, millisecondOfSecond()));
+            lastSecond = second;
+        });
+    }
     if (spec.enabled)
         timer->start();  // the first tick comes once the event loop runs again
     return Timer(timer);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/control_style.h"
+#include "platform/handler.h"
 #include "platform/twips.h"
 
 #include <string>
@@ -31,6 +32,7 @@ public:
     void setText(std::string_view text);  // leaves the box alone when it already shows the text
     bool isEnabled() const;
     void setEnabled(bool enabled);
+    void onChange(Handler handler);  // raised by the player's edits, not by setText
 
 private:
     QLineEdit& widget() const;

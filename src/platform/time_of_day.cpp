@@ -18,6 +18,13 @@ int secondOfMinute() {
     return int(now.time_since_epoch().count() % 60);
 }
 
+int millisecondOfSecond() {
+    if (sourceForTest)
+        return sourceForTest->millisecondOfSecond();
+    const auto now = std::chrono::floor<std::chrono::milliseconds>(std::chrono::system_clock::now());
+    return int(now.time_since_epoch().count() % 1000);
+}
+
 std::uint64_t clockReading() {
     if (sourceForTest)
         return sourceForTest->clockReading();

@@ -14,7 +14,15 @@ struct TimerSpec {
     std::string name{};
     int intervalMs = 0;
     bool enabled = true;
+    // The handler changes nothing between two seconds of the time of day: the timer wakes as
+    // each second begins and once right after, not every interval.
+    bool followsTheSecond = false;
 };
+
+// How long a timer that follows the second waits after a tick: a tick that met a new second is
+// followed at once by one that shows what it did; then it waits for the next second to begin,
+// with a millisecond of margin.
+int millisecondsToNextTick(bool metANewSecond, int millisecondOfSecond);
 
 // Ticks on the event thread, between other events, while enabled.
 class Timer {

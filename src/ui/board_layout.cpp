@@ -158,6 +158,8 @@ TextBoxSpec clock() {
     };
 }
 
-TimerSpec clockTimer() { return {.name = "Timer1", .intervalMs = 1, .enabled = true}; }
+TimerSpec clockTimer() {
+    return {.name = "Timer1", .intervalMs = 1, .enabled = true, .followsTheSecond = true};
+}
 
 }  // namespace tarvo::board_layout

@@ -88,6 +88,7 @@ BoardWindow::BoardWindow() : Form(board_layout::form()) {
     onLoad(Form_Load);
     onClose(eExit_Click);  // closing the board window ends the program, as File > Exit does
     Timer1.onTimer(Timer1_Timer);
+    Text1.onChange(Text1_Change);
     onKeyDown(Form_KeyDown);
     nNew.onClick(nNew_Click);
     eExit.onClick(eExit_Click);

@@ -18,9 +18,11 @@ public:
     ~FakeTimeOfDay() override { platform::setTimeOfDayForTest(nullptr); }
 
     int second = 0;
+    int millisecond = 0;
     std::uint64_t reading = 1'000'000'007;
 
     int secondOfMinute() override { return second; }
+    int millisecondOfSecond() override { return millisecond; }
     std::uint64_t clockReading() override { return reading; }
 };
 
