@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The command line of the program, with no display and no platform named: --help and --version
-# answer and exit 0, a bad option or argument exits 2 with the usage, and the toolkit's own
-# options still start the game.
-# Usage: check_command_line.sh <program> <version text>
+# answer and exit 0, a bad option or argument exits 2 with the usage, the toolkit's own
+# options still start the game, and with no display at all the game says so in one line.
+# The program's table of the toolkit's options is checked against the toolkit on Xvfb.
+# Usage: check_command_line.sh <program> <version text> <toolkit_options>
 set -u
-program=$1 version=$2
+program=$1 version=$2 toolkit_options=$3
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" >"$out" 2>"$err"; }
@@ -26,17 +27,35 @@ for option in --help -h; do
     grep -q -- '--version' "$out" || fail "$option does not list --version"
 done
 
-for wrong in --bogus -x extra; do
+for wrong in --bogus -x extra -platform=offscreen; do
     run "$wrong"; code=$?
     [ $code -eq 2 ] || fail "'$wrong' exits $code, not 2"
     [ ! -s "$out" ] || fail "'$wrong' writes to standard output"
-    [ "$(head -n 1 "$err" | grep -c "^tarvo: .*${wrong##*-}")" -eq 1 ] || fail "'$wrong': no one-line error naming it"
+    name=${wrong##*-}
+    [ "$(head -n 1 "$err" | grep -c "^tarvo: .*${name%%=*}")" -eq 1 ] || fail "'$wrong': no one-line error naming it"
     grep -q '^Usage: tarvo' "$err" || fail "'$wrong' gives no usage"
 done
 
 # The toolkit's own options pass through: the game starts and keeps running until stopped.
 timeout 3 env -u DISPLAY "$program" -platform offscreen -style fusion -reverse >"$out" 2>"$err"; code=$?
 [ $code -eq 124 ] || fail "-platform offscreen -style fusion -reverse: the game ended with $code: $(cat "$err")"
+
+# No display: one line that names what is missing, exit 1, no abort.
+run; code=$?
+[ $code -eq 1 ] || fail "with no display the game exits $code, not 1"
+[ "$(wc -l <"$err")" -eq 1 ] && grep -q 'DISPLAY' "$err" || fail "with no display it says: $(cat "$err")"
+
+# Each of the toolkit's options in the table, in each form: the toolkit takes it out of the
+# command line (on X11, where the game runs), and the game accepts it.
+here=$(dirname "$0")
+while read -r words; do
+    # shellcheck disable=SC2086 # the words are separate arguments
+    left=$(QT_QPA_PLATFORM=xcb "$here/with_xvfb.sh" "$toolkit_options" $words 2>/dev/null)
+    [ -z "$left" ] || fail "the toolkit leaves '$left' of '$words'"
+    # shellcheck disable=SC2086
+    run ${words/@DISPLAY/:0} --version; code=$?
+    [ $code -eq 0 ] && [ "$(cat "$out")" = "Tarvo $version" ] || fail "'$words --version' exits $code: $(cat "$err")"
+done < <("$toolkit_options")
 
 [ $status -eq 0 ] && echo "command line: all checks passed"
 exit $status

@@ -45,6 +45,33 @@ manual=$(MANWIDTH=80 man --warnings -l "$root/usr/share/man/man6/tarvo.6.gz" 2>"
 for section in NAME SYNOPSIS DESCRIPTION KEYS OPTIONS FILES "EXIT STATUS" "SEE ALSO"; do
     grep -qx "$section" <<<"$manual" || fail "the manual page has no $section"
 done
+# Its FILES are where the install put them: the package's prefix, and any other one.
+grep -q '/usr/lib/games/tarvo/Ikone/namest~1.ico' <<<"$manual" || fail "the manual page misplaces the pictures"
+cmake --install "$build" --prefix "$work/elsewhere" >/dev/null
+zcat "$work/elsewhere/share/man/man6/tarvo.6.gz" | grep -q "$work/elsewhere/lib/games/tarvo/Ikone/vanmes~1.ico" ||
+    fail "installed under $work/elsewhere, the manual page names other folders"
+
+# The changelog, in a configured copy of the sources: a note with brackets and XML's own
+# characters arrives whole, and a newest release that is not the program's stops cmake --build.
+source=$(cd "$(dirname "$0")/.." && pwd)
+copy=$work/source
+mkdir "$copy"
+tar -C "$source" --exclude=./.git --exclude='./build*' -cf - . | tar -C "$copy" -xf -
+cmake -S "$copy" -B "$copy/build" -G Ninja -DBUILD_TESTING=OFF >"$work/configure.log" 2>&1 ||
+    fail "the copy does not configure: $(tail -n 3 "$work/configure.log")"
+sed -i '0,/^- /s//- A note with [one bracket, a \& b < c; and more.\n- /' "$copy/CHANGELOG.md"
+cmake --build "$copy/build" --target documents >"$work/build.log" 2>&1 || fail "a note with [ & < stops the build"
+python3 -c 'import sys, xml.dom.minidom as m; print(m.parse(sys.argv[1]).getElementsByTagName("li")[0].firstChild.data)' \
+    "$copy/build/packaging/$app_id.metainfo.xml" | grep -qxF 'A note with [one bracket, a & b < c; and more.' ||
+    fail "the metainfo does not carry the note whole"
+zcat "$copy/build/packaging/doc/changelog.gz" | grep -qF '* A note with [one bracket, a & b < c; and more.' ||
+    fail "the Debian changelog does not carry the note whole"
+sed -i '0,/^## [0-9.]* /s//## 9.99 /' "$copy/CHANGELOG.md"
+if cmake --build "$copy/build" --target documents >"$work/build.log" 2>&1; then
+    fail "a newest release of 9.99 did not stop cmake --build"
+else
+    grep -q 'the newest release is 9.99' "$work/build.log" || fail "the build stopped, but not for the version: $(tail -n 3 "$work/build.log")"
+fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"

@@ -6,15 +6,49 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
 namespace tarvo::platform {
 
 namespace {
 bool halted = false;  // no handler runs any more
 bool ended = false;   // End has run; status is final
 int status = 0;
+
+// While the toolkit starts, its messages wait: if it cannot reach the window system it would
+// print three of them, one with wrong advice, and abort with a core dump. Say what is missing in
+// one line instead, and end with a failure status.
+std::vector<std::pair<QtMsgType, QString>> heldBack;
+
+void holdBack(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) {
+        heldBack.emplace_back(type, message);
+        return;
+    }
+    const bool noDisplay =
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const QString why = noDisplay || heldBack.empty()
+                            ? QStringLiteral("DISPLAY and WAYLAND_DISPLAY are not set")
+                            : heldBack.front().second;
+    std::fprintf(stderr, "tarvo: no display to open the window on (%s)\n", qPrintable(why));
+    std::_Exit(1);
+}
+
+std::unique_ptr<QApplication> startToolkit(int& argc, char** argv) {
+    const QtMessageHandler previous = qInstallMessageHandler(holdBack);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const auto& [type, message] : std::exchange(heldBack, {}))
+        qt_message_output(type, QMessageLogContext(), message);
+    return app;
+}
+
 }  // namespace
 
-Application::Application(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv)) {
+Application::Application(int& argc, char** argv) : app_(startToolkit(argc, argv)) {
     QApplication::setApplicationName(QStringLiteral("tarvo"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(applicationTitle()));
     QApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION_TEXT));

@@ -7,33 +7,71 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <utility>
 
 namespace tarvo::platform {
 
 namespace {
 
-// The options that the toolkit reads for itself when it starts: accepted and left alone.
-constexpr const char* kToolkitOptionsWithValue[] = {
-    "platform",
-    "platformpluginpath",
-    "platformtheme",
-    "plugin",
-    "qwindowgeometry",
-    "qwindowicon",
-    "qwindowtitle",
-    "session",
-    "display",
-    "geometry",
-    "name",
-    "title",
-    "visual",
-    "style",
-    "stylesheet",
-    "qmljsdebugger",
-    "fontengine",
-    "dialogs",
+using Value = ToolkitOption::Value;
+
+// Exactly those that Qt 6.4 takes out of argv on the X11 platform (QCoreApplication,
+// QGuiApplication, QApplication and the xcb plugin); check_command_line.sh checks each against
+// Qt itself. -platform=NAME, for one, is not among them: Qt would leave it alone.
+constexpr ToolkitOption kToolkitOptions[] = {
+    {"platform", Value::NextWord},
+    {"platformpluginpath", Value::NextWord},
+    {"platformtheme", Value::NextWord},
+    {"plugin", Value::NextWord},
+    {"qwindowgeometry", Value::NextWord},
+    {"geometry", Value::NextWord},
+    {"qwindowtitle", Value::NextWord},
+    {"title", Value::NextWord},
+    {"qwindowicon", Value::NextWord},
+    {"icon", Value::NextWord},
+    {"session", Value::NextWord},
+    {"display", Value::NextWord},
+    {"name", Value::NextWord},
+    {"visual", Value::NextWord},
+    {"style", Value::NextWordOrEquals},
+    {"stylesheet", Value::NextWordOrEquals},
+    {"qmljsdebugger", Value::NextWordOrEquals},
+    {"reverse", Value::None},
+    {"testability", Value::None},
+    {"widgetcount", Value::None},
+    {"nograb", Value::None},
+    {"dograb", Value::None},
+    {"qdevel", Value::None},
+    {"qdebug", Value::None},
 };
-constexpr const char* kToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+
+// The toolkit's option that the word is, with whether its value is in the word ("-style=x").
+std::optional<std::pair<ToolkitOption, bool>> toolkitOptionIn(QString word) {
+    if (word.startsWith(QStringLiteral("--")))
+        word.remove(0, 1);
+    if (!word.startsWith('-'))
+        return std::nullopt;
+    const qsizetype equals = word.indexOf('=');
+    const QString name = word.mid(1, equals < 0 ? -1 : equals - 1);
+    for (const ToolkitOption& option : kToolkitOptions)
+        if (name == QLatin1StringView(option.name.data(), qsizetype(option.name.size())) &&
+            (equals < 0 || option.value == Value::NextWordOrEquals))
+            return std::pair{option, equals >= 0};
+    return std::nullopt;
+}
+
+// The arguments less the toolkit's options and their values; error says what is wrong with one.
+QStringList withoutToolkitOptions(const QStringList& arguments, QString& error) {
+    QStringList ours{arguments.first()};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const auto toolkit = toolkitOptionIn(arguments[i]);
+        if (!toolkit)
+            ours << arguments[i];
+        else if (toolkit->first.value != Value::None && !toolkit->second && ++i == arguments.size())
+            error = QStringLiteral("Missing value after '%1'.").arg(arguments.back());
+    }
+    return ours;
+}
 
 void print(std::FILE* to, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
@@ -41,6 +79,8 @@ void print(std::FILE* to, const QString& text) {
 }
 
 }  // namespace
+
+std::span<const ToolkitOption> toolkitOptions() { return kToolkitOptions; }
 
 std::optional<int> readCommandLine(int argc, const char* const* argv, std::string_view whatItIs) {
     QStringList arguments;
@@ -50,23 +90,12 @@ std::optional<int> readCommandLine(int argc, const char* const* argv, std::strin
         arguments << QStringLiteral("tarvo");
 
     QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);  // -platform, -style
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);  // -version, as -style
     parser.setApplicationDescription(QString::fromUtf8(whatItIs.data(), qsizetype(whatItIs.size())));
     const QCommandLineOption help({"h", "help"}, QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({"v", "version"}, QStringLiteral("Show the version and exit."));
     parser.addOption(help);
     parser.addOption(version);
-    for (const char* name : kToolkitOptionsWithValue) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-    for (const char* name : kToolkitFlags) {
-        QCommandLineOption option(QString::fromLatin1(name));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-
     // Without an application object the parser cannot know the program's name.
     const QString usage =
         parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("tarvo")) +
@@ -74,9 +103,10 @@ std::optional<int> readCommandLine(int argc, const char* const* argv, std::strin
             "\nThe toolkit's own options, such as -platform NAME and -style NAME, "
             "are accepted too.\n");
     QString error;
-    if (!parser.parse(arguments))
+    const QStringList ours = withoutToolkitOptions(arguments, error);
+    if (error.isEmpty() && !parser.parse(ours))
         error = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
+    else if (error.isEmpty() && !parser.positionalArguments().isEmpty())
         error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
     if (!error.isEmpty()) {
         print(stderr, QStringLiteral("tarvo: %1\n").arg(error) + usage);

@@ -2,9 +2,19 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace tarvo::platform {
+
+// An option that the toolkit takes out of the command line for itself, written "-name" or
+// "--name", and what it takes as its value.
+struct ToolkitOption {
+    enum class Value { None, NextWord, NextWordOrEquals };  // "-style fusion" or "-style=fusion"
+    std::string_view name;
+    Value value;
+};
+std::span<const ToolkitOption> toolkitOptions();
 
 // Reads the command line before any window or platform plugin is needed. --help and --version
 // print to standard output; an unknown option or an argument prints an error and the usage to
