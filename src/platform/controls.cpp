@@ -35,6 +35,13 @@ void enable(QWidget& control, bool enabled) {
     control.setEnabled(enabled);
 }
 
+// Raises the handler on the control's signal, unless its window was unloaded meanwhile.
+template <class Control, class Signal>
+void raiseOn(Control* control, Signal signal, Handler handler) {
+    const FormWindow* window = formWindowOf(control);
+    QObject::connect(control, signal, control, [window, handler] { dispatchFrom(window, handler); });
+}
+
 bool shows(const QString& current, std::string_view text) {
     return QAnyStringView::equal(current, QUtf8StringView(text.data(), qsizetype(text.size())));
 }
@@ -79,22 +86,12 @@ void TextBox::setText(std::string_view text) {
 }
 bool TextBox::isEnabled() const { return widget().isEnabled(); }
 void TextBox::setEnabled(bool enabled) { enable(widget(), enabled); }
-void TextBox::onChange(Handler handler) {
-    QLineEdit* edit = &widget();
-    const FormWindow* window = formWindowOf(edit);
-    QObject::connect(edit, &QLineEdit::textEdited, edit,
-                     [window, handler] { dispatchFrom(window, handler); });
-}
+void TextBox::onChange(Handler handler) { raiseOn(&widget(), &QLineEdit::textEdited, handler); }
 
 QPushButton& CommandButton::widget() const { return live(widget_); }
 bool CommandButton::isEnabled() const { return widget().isEnabled(); }
 void CommandButton::setEnabled(bool enabled) { enable(widget(), enabled); }
-void CommandButton::onClick(Handler handler) {
-    QPushButton* button = &widget();
-    const FormWindow* window = formWindowOf(button);
-    QObject::connect(button, &QPushButton::clicked, button,
-                     [window, handler] { dispatchFrom(window, handler); });
-}
+void CommandButton::onClick(Handler handler) { raiseOn(&widget(), &QPushButton::clicked, handler); }
 
 QTimer& Timer::timer() const { return live(timer_); }
 bool Timer::isEnabled() const { return timer().isActive(); }
@@ -105,11 +102,7 @@ void Timer::setEnabled(bool enabled) {
         timer().start();
 }
 int Timer::interval() const { return timer().interval(); }
-void Timer::onTimer(Handler handler) {
-    QTimer* t = &timer();
-    const FormWindow* window = formWindowOf(t);
-    QObject::connect(t, &QTimer::timeout, t, [window, handler] { dispatchFrom(window, handler); });
-}
+void Timer::onTimer(Handler handler) { raiseOn(&timer(), &QTimer::timeout, handler); }
 
 QAction& MenuItem::action() const { return live(action_); }
 bool MenuItem::isChecked() const { return action().isChecked(); }
@@ -119,10 +112,6 @@ void MenuItem::setChecked(bool checked) {
 }
 bool MenuItem::isEnabled() const { return action().isEnabled(); }
 void MenuItem::setEnabled(bool enabled) { action().setEnabled(enabled); }
-void MenuItem::onClick(Handler handler) {
-    QAction* a = &action();
-    const FormWindow* window = formWindowOf(a);
-    QObject::connect(a, &QAction::triggered, a, [window, handler] { dispatchFrom(window, handler); });
-}
+void MenuItem::onClick(Handler handler) { raiseOn(&action(), &QAction::triggered, handler); }
 
 }  // namespace tarvo::platform
