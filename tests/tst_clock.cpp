@@ -109,9 +109,9 @@ private slots:
         const struct {
             int second, millisecond, wait;
             const char* shown;
-        } ticks[] = {{1, 1, 1, "2:45"},    {1, 2, 999, "2:44"},   {2, 1, 1, "2:44"},
-                     {2, 2, 999, "2:43"},  {42, 700, 1, "2:43"},  {42, 701, 300, "2:42"},
-                     {12, 400, 1, "2:42"}, {12, 401, 600, "2:41"}};
+        } ticks[] = {{1, 1, 0, "2:45"},    {1, 2, 999, "2:44"},   {2, 1, 0, "2:44"},
+                     {2, 2, 999, "2:43"},  {42, 700, 0, "2:43"},  {42, 701, 300, "2:42"},
+                     {12, 400, 0, "2:42"}, {12, 401, 600, "2:41"}};
         for (const auto& t : ticks) {
             QCOMPARE(tickAt(t.second, t.millisecond), t.wait);
             QCOMPARE(clockBox(), QString(t.shown));

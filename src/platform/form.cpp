@@ -323,7 +323,7 @@ CommandButton Form::addCommandButton(const CommandButtonSpec& spec) {
 }
 
 int millisecondsToNextTick(bool metANewSecond, int millisecondOfSecond) {
-    return metANewSecond ? 1 : 1000 - millisecondOfSecond + 1;
+    return metANewSecond ? 0 : 1000 - millisecondOfSecond + 1;
 }
 
 Timer Form::addTimer(const TimerSpec& spec) {

@@ -41,6 +41,8 @@ SpeechBar::SpeechBar(QWidget* parent) : QWidget(parent), note_(new QWidget(this)
 }
 
 void SpeechBar::say(const QString& text) {
+    if (!QAccessible::isActive())
+        return;  // no screen reader listens
     waiting_ = text;
     afterHandler_.start();
 }

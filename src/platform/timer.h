@@ -20,8 +20,8 @@ struct TimerSpec {
 };
 
 // How long a timer that follows the second waits after a tick: a tick that met a new second is
-// followed at once by one that shows what it did; then it waits for the next second to begin,
-// with a millisecond of margin.
+// followed at once, in the same wake-up, by one that shows what it did; then it sleeps until the
+// next second begins, with a millisecond of margin.
 int millisecondsToNextTick(bool metANewSecond, int millisecondOfSecond);
 
 // Ticks on the event thread, between other events, while enabled.
