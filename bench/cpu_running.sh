@@ -22,6 +22,11 @@ if [ "${1:-}" = "--measure" ]; then
     sleep 3  # start-up, and a game's ending where it ends at once, are not part of the figure
     read -r -d '' w0 c0 < <(reading "$pid") || true
     sleep "$seconds"
+    if ! kill -0 "$pid" 2>/dev/null; then
+        echo "$* ended before it was measured" >&2
+        echo "- -"
+        exit 0
+    fi
     read -r -d '' w1 c1 < <(reading "$pid") || true
     kill "$pid"
     wait "$pid" 2>/dev/null || true
