@@ -184,15 +184,9 @@ private slots:
         QTest::newRow("Left stops at 1") << "Left Left 6"
                                          << "6   "
                                          << "row 1 position 2";
-        QTest::newRow("Up and Down stay on the only row played") << "Down Up 3"
-                                                                 << "3   "
-                                                                 << "row 1 position 2";
         QTest::newRow("Shift, for layouts whose digits need it") << "Shift+1 Shift+2"
                                                                  << "12  "
                                                                  << "row 1 position 3";
-        QTest::newRow("T tells the time and moves nothing") << "T"
-                                                            << "    "
-                                                            << "";
         QTest::newRow("no tile, no cursor") << "0 7 9"
                                             << "    "
                                             << "";

@@ -101,7 +101,6 @@ void Timer::setEnabled(bool enabled) {
     else if (!timer().isActive())
         timer().start();
 }
-int Timer::interval() const { return timer().interval(); }
 void Timer::onTimer(Handler handler) { raiseOn(&timer(), &QTimer::timeout, handler); }
 
 QAction& MenuItem::action() const { return live(action_); }

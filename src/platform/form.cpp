@@ -55,6 +55,13 @@ void useProgramIcon(const QString& folder) {
     }
 }
 
+// How long a timer that follows the second waits after a tick: a tick that met a new second is
+// followed at once, in the same wake-up, by one that shows what it did; then it sleeps until the
+// next second begins, with a millisecond of margin.
+int millisecondsToNextTick(bool metANewSecond, int millisecondOfSecond) {
+    return metANewSecond ? 0 : 1000 - millisecondOfSecond + 1;
+}
+
 std::vector<FormVariable*>& formVariables() {
     static std::vector<FormVariable*> variables;
     return variables;
@@ -320,10 +327,6 @@ CommandButton Form::addCommandButton(const CommandButtonSpec& spec) {
     applyLook(button, spec.look);
     button->setEnabled(spec.enabled);
     return CommandButton(button);
-}
-
-int millisecondsToNextTick(bool metANewSecond, int millisecondOfSecond) {
-    return metANewSecond ? 0 : 1000 - millisecondOfSecond + 1;
 }
 
 Timer Form::addTimer(const TimerSpec& spec) {

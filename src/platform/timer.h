@@ -19,11 +19,6 @@ struct TimerSpec {
     bool followsTheSecond = false;
 };
 
-// How long a timer that follows the second waits after a tick: a tick that met a new second is
-// followed at once, in the same wake-up, by one that shows what it did; then it sleeps until the
-// next second begins, with a millisecond of margin.
-int millisecondsToNextTick(bool metANewSecond, int millisecondOfSecond);
-
 // Ticks on the event thread, between other events, while enabled.
 class Timer {
 public:
@@ -32,7 +27,6 @@ public:
 
     bool isEnabled() const;
     void setEnabled(bool enabled);
-    int interval() const;
     void onTimer(Handler handler);
 
 private:
