@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The command line of the program, with no display and no platform named: --help and --version
 # answer and exit 0, a bad option or argument exits 2 with the usage, the toolkit's own
-# options still start the game, and with no display at all the game says so in one line.
+# options still start the game, and when the toolkit cannot start the game says why in one line.
 # The program's table of the toolkit's options is checked against the toolkit on Xvfb.
 # Usage: check_command_line.sh <program> <version text> <toolkit_options>
 set -u
@@ -40,10 +40,24 @@ done
 timeout 3 env -u DISPLAY "$program" -platform offscreen -style fusion -reverse >"$out" 2>"$err"; code=$?
 [ $code -eq 124 ] || fail "-platform offscreen -style fusion -reverse: the game ended with $code: $(cat "$err")"
 
-# No display: one line that names what is missing, exit 1, no abort.
-run; code=$?
-[ $code -eq 1 ] || fail "with no display the game exits $code, not 1"
-[ "$(wc -l <"$err")" -eq 1 ] && grep -q 'DISPLAY' "$err" || fail "with no display it says: $(cat "$err")"
+# When the toolkit cannot start: one line that names the cause it gave, exit 1, no abort.
+while IFS='|' read -r words wanted; do
+    # shellcheck disable=SC2086 # the words are separate arguments
+    run $words; code=$?
+    [ $code -eq 1 ] || fail "'$words' with no display: the game exits $code, not 1"
+    [ "$(wc -l <"$err")" -eq 1 ] && grep -qF "$wanted" "$err" || fail "'$words' with no display says: $(cat "$err")"
+done <<'CASES'
+|tarvo: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)
+-display :93|tarvo: no display to open the window on (could not connect to display :93)
+-platform bogus|tarvo: the toolkit could not start (Could not find the Qt platform plugin "bogus" in "")
+CASES
+
+# When it starts, what it said meanwhile comes out as it would have, with its category; where the
+# user asked it to abort on a warning, the warning comes out first.
+timeout 3 env QT_LOGGING_RULES='qt.qpa.plugin.debug=true' "$program" -platform offscreen >"$out" 2>"$err"
+grep -q '^qt\.qpa\.plugin: ' "$err" || fail "messages held at start-up lose their category: $(head -n 2 "$err")"
+env -u XDG_RUNTIME_DIR QT_FATAL_WARNINGS=1 "$program" -platform offscreen >"$out" 2>"$err"; code=$?
+[ $code -ne 0 ] && grep -q 'XDG_RUNTIME_DIR' "$err" || fail "a fatal warning: exit $code, and it says: $(cat "$err")"
 
 # Each of the toolkit's options in the table, in each form: the toolkit takes it out of the
 # command line (on X11, where the game runs), and the game accepts it.

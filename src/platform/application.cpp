@@ -8,7 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <utility>
+#include <mutex>
 #include <vector>
 
 namespace tarvo::platform {
@@ -19,30 +19,64 @@ bool ended = false;   // End has run; status is final
 int status = 0;
 
 // While the toolkit starts, its messages wait: if it cannot reach the window system it would
-// print three of them, one with wrong advice, and abort with a core dump. Say what is missing in
-// one line instead, and end with a failure status.
-std::vector<std::pair<QtMsgType, QString>> heldBack;
+// print three of them, one with wrong advice, and abort with a core dump. Say what is wrong in
+// one line instead, and end with a failure status. Qt may log from other threads meanwhile.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category, file, function;
+    int line;
+    QString text;
+};
+std::mutex holding;
+std::vector<HeldMessage> heldBack;
 
-void holdBack(QtMsgType type, const QMessageLogContext&, const QString& message) {
+// Why the toolkit could not start, in the words of the first message it held back.
+QString whyNoStart(const QString& fatal) {
+    const std::lock_guard lock(holding);
+    for (const HeldMessage& held : heldBack) {
+        static const QString noDisplay = QStringLiteral("could not connect to display");
+        if (held.category == "qt.qpa.xcb" && held.text.startsWith(noDisplay)) {
+            if (!held.text.mid(noDisplay.size()).trimmed().isEmpty())
+                return QStringLiteral("no display to open the window on (%1)").arg(held.text);
+            return qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                       ? QStringLiteral("no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)")
+                       : QStringLiteral("no display to open the window on (DISPLAY is not set)");
+        }
+    }
+    const QString cause = heldBack.empty() ? fatal.section('\n', 0, 0) : heldBack.front().text;
+    return QStringLiteral("the toolkit could not start (%1)").arg(cause);
+}
+
+void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type != QtFatalMsg) {
-        heldBack.emplace_back(type, message);
+        const std::lock_guard lock(holding);
+        heldBack.push_back({type, context.category, context.file, context.function, context.line, message});
         return;
     }
-    const bool noDisplay =
-        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    const QString why = noDisplay || heldBack.empty()
-                            ? QStringLiteral("DISPLAY and WAYLAND_DISPLAY are not set")
-                            : heldBack.front().second;
-    std::fprintf(stderr, "tarvo: no display to open the window on (%s)\n", qPrintable(why));
+    std::fprintf(stderr, "tarvo: %s\n", qPrintable(whyNoStart(message)));
     std::_Exit(1);
 }
 
 std::unique_ptr<QApplication> startToolkit(int& argc, char** argv) {
-    const QtMessageHandler previous = qInstallMessageHandler(holdBack);
+    // Where the user asked the toolkit to abort on a message, it prints each as it comes.
+    const bool holds = qEnvironmentVariableIsEmpty("QT_FATAL_WARNINGS") &&
+                       qEnvironmentVariableIsEmpty("QT_FATAL_CRITICALS");
+    const QtMessageHandler previous = holds ? qInstallMessageHandler(holdBack) : nullptr;
     auto app = std::make_unique<QApplication>(argc, argv);
+    if (!holds)
+        return app;
     qInstallMessageHandler(previous);
-    for (const auto& [type, message] : std::exchange(heldBack, {}))
-        qt_message_output(type, QMessageLogContext(), message);
+    std::vector<HeldMessage> held;
+    {
+        const std::lock_guard lock(holding);
+        held.swap(heldBack);
+    }
+    for (const HeldMessage& m : held) {
+        const QMessageLogContext context(m.file.isNull() ? nullptr : m.file.constData(), m.line,
+                                         m.function.isNull() ? nullptr : m.function.constData(),
+                                         m.category.isNull() ? nullptr : m.category.constData());
+        qt_message_output(m.type, context, m.text);
+    }
     return app;
 }
 
