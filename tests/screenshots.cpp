@@ -27,7 +27,8 @@ QImage framed(QWidget* window) {
     bar.subControls = QStyle::SC_All;
     bar.state |= QStyle::State_Active;
     bar.titleBarState = Qt::WindowActive;
-    bar.rect = QRect(0, 0, inside.width(), window->style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, window));
+    bar.rect =
+        QRect(0, 0, inside.width(), window->style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, window));
 
     QImage image(inside.width() + 2, bar.rect.height() + inside.height() + 2, QImage::Format_RGB32);
     image.fill(window->palette().color(QPalette::Shadow));

@@ -72,8 +72,8 @@ private slots:
         const int codeLefts[] = {140, 180, 220, 260};
         for (int k = 1; k <= 4; ++k)
             QTest::newRow(qPrintable(name("Label", k)))
-                << name("Label", k) << QRect(codeLefts[k - 1], 8, 33, 33) << QString() << true
-                << 21.75 << true;
+                << name("Label", k) << QRect(codeLefts[k - 1], 8, 33, 33) << QString() << true << 21.75
+                << true;
         for (int r = 1; r <= 6; ++r)
             QTest::newRow(qPrintable(name("Label", 4 + r)))
                 << name("Label", 4 + r) << QRect(9, kRowTops[r - 1], 17, 25) << QString("%1.").arg(r) << true

@@ -39,7 +39,8 @@ QString whyNoStart(const QString& fatal) {
             if (!held.text.mid(noDisplay.size()).trimmed().isEmpty())
                 return QStringLiteral("no display to open the window on (%1)").arg(held.text);
             return qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-                       ? QStringLiteral("no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)")
+                       ? QStringLiteral(
+                             "no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)")
                        : QStringLiteral("no display to open the window on (DISPLAY is not set)");
         }
     }
@@ -59,8 +60,8 @@ void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& 
 
 std::unique_ptr<QApplication> startToolkit(int& argc, char** argv) {
     // Where the user asked the toolkit to abort on a message, it prints each as it comes.
-    const bool holds = qEnvironmentVariableIsEmpty("QT_FATAL_WARNINGS") &&
-                       qEnvironmentVariableIsEmpty("QT_FATAL_CRITICALS");
+    const bool holds =
+        qEnvironmentVariableIsEmpty("QT_FATAL_WARNINGS") && qEnvironmentVariableIsEmpty("QT_FATAL_CRITICALS");
     const QtMessageHandler previous = holds ? qInstallMessageHandler(holdBack) : nullptr;
     auto app = std::make_unique<QApplication>(argc, argv);
     if (!holds)
