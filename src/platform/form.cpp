@@ -58,8 +58,8 @@ void useProgramIcon(const QString& folder) {
 // How long a timer that follows the second waits after a tick: a tick that met a new second is
 // followed at once, in the same wake-up, by one that shows what it did; then it sleeps until the
 // next second begins, with a millisecond of margin.
-int millisecondsToNextTick(bool metANewSecond, int millisecondOfSecond) {
-    return metANewSecond ? 0 : 1000 - millisecondOfSecond + 1;
+int millisecondsToNextTick(bool metANewSecond, int millisecondOfMinute) {
+    return metANewSecond ? 0 : 1000 - millisecondOfMinute % 1000 + 1;
 }
 
 std::vector<FormVariable*>& formVariables() {
@@ -337,9 +337,9 @@ Timer Form::addTimer(const TimerSpec& spec) {
         timer->setTimerType(Qt::PreciseTimer);  // on the second, not up to 50 ms after it
         // Connected before any handler: the next tick is set before the handler may stop it.
         QObject::connect(timer, &QTimer::timeout, timer, [timer, lastSecond = -1]() mutable {
-            const int second = secondOfMinute();
-            timer->start(millisecondsToNextTick(second != lastSecond, millisecondOfSecond()));
-            lastSecond = second;
+            const int now = millisecondOfMinute();
+            timer->start(millisecondsToNextTick(now / 1000 != lastSecond, now));
+            lastSecond = now / 1000;
         });
     }
     if (spec.enabled)

@@ -11,19 +11,14 @@ TimeOfDaySource* sourceForTest = nullptr;
 
 // Every time zone in use today is offset by whole minutes, so the second of the minute is the
 // same in universal time, which the system clock gives without a time-zone look-up.
-int secondOfMinute() {
+int millisecondOfMinute() {
     if (sourceForTest)
-        return sourceForTest->secondOfMinute();
-    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    return int(now.time_since_epoch().count() % 60);
+        return sourceForTest->millisecondOfMinute();
+    const auto now = std::chrono::floor<std::chrono::milliseconds>(std::chrono::system_clock::now());
+    return int(now.time_since_epoch().count() % 60'000);
 }
 
-int millisecondOfSecond() {
-    if (sourceForTest)
-        return sourceForTest->millisecondOfSecond();
-    const auto now = std::chrono::floor<std::chrono::milliseconds>(std::chrono::system_clock::now());
-    return int(now.time_since_epoch().count() % 1000);
-}
+int secondOfMinute() { return millisecondOfMinute() / 1000; }
 
 std::uint64_t clockReading() {
     if (sourceForTest)

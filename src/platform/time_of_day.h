@@ -9,14 +9,14 @@ namespace tarvo::platform {
 class TimeOfDaySource {
 public:
     virtual ~TimeOfDaySource() = default;
-    virtual int secondOfMinute() = 0;          // 0..59
-    virtual int millisecondOfSecond() = 0;     // 0..999
+    virtual int millisecondOfMinute() = 0;     // 0..59999: the second and how far into it, in one reading
     virtual std::uint64_t clockReading() = 0;  // a fine-grained reading, to seed random numbers
 };
 
-// The second of the current time of day, 0..59, and how far into it the time is, 0..999 ms.
+// The second of the current time of day, 0..59.
 int secondOfMinute();
-int millisecondOfSecond();
+// The second and how far into it the time is, 0..59999 ms: one reading, so that the two agree.
+int millisecondOfMinute();
 std::uint64_t clockReading();
 
 // Test hook: nullptr restores the system clock.

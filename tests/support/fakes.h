@@ -19,10 +19,16 @@ public:
 
     int second = 0;
     int millisecond = 0;
+    int movesOnEachReading = 0;  // milliseconds, for a clock that runs between two readings
     std::uint64_t reading = 1'000'000'007;
 
-    int secondOfMinute() override { return second; }
-    int millisecondOfSecond() override { return millisecond; }
+    int millisecondOfMinute() override {
+        const int now = second * 1000 + millisecond;
+        const int next = (now + movesOnEachReading) % 60'000;
+        second = next / 1000;
+        millisecond = next % 1000;
+        return now;
+    }
     std::uint64_t clockReading() override { return reading; }
 };
 
