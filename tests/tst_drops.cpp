@@ -190,6 +190,12 @@ private slots:
         QTest::newRow("no tile, no cursor") << "0 7 9"
                                             << "    "
                                             << "";
+        QTest::newRow("a held digit is one press") << "Held+5"
+                                                   << "5   "
+                                                   << "row 1 position 2";
+        QTest::newRow("a held arrow moves once") << "Held+Right Held+End Held+Left 6"
+                                                 << "  6 "
+                                                 << "row 1 position 4";
         QTest::newRow("Ctrl belongs to the menus") << "Ctrl+1"
                                                    << "    "
                                                    << "";

@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <string_view>
 #include <vector>
 
 namespace tarvo::platform {
@@ -170,6 +171,19 @@ const NamedKey kNamedKeys[] = {
     {Qt::Key_Right, kKeyRight},   {Qt::Key_Down, kKeyDown},
 };
 
+// The letter at a key's place on a US keyboard, from its XKB key code, for layouts whose letter
+// keys give no Latin letter: the player's T is where T is, on a Russian keyboard too.
+int latinLetterAt(const QKeyEvent* event) {
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QLatin1String("xcb") && !platform.startsWith(QLatin1String("wayland")))
+        return 0;
+    constexpr std::string_view kLetters = "QWERTYUIOP    ASDFGHJKL     ZXCVBNM";  // key codes 24..58
+    const quint32 at = event->nativeScanCode() - 24;
+    if (event->nativeScanCode() >= 24 && at < kLetters.size() && kLetters[at] != ' ')
+        return kLetters[at];
+    return 0;
+}
+
 // The code a form's key handler gets for a key, or 0 for a key it never sees.
 int keyCodeOf(const QKeyEvent* event) {
     const int key = event->key();
@@ -177,6 +191,9 @@ int keyCodeOf(const QKeyEvent* event) {
         return (event->modifiers() & Qt::KeypadModifier ? kKeyNumpad0 : kKey0) + (key - Qt::Key_0);
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
         return kKeyA + (key - Qt::Key_A);
+    if (key > 0x7f && key <= 0xffff && QChar(char16_t(key)).isLetter())
+        if (const int latin = latinLetterAt(event))
+            return kKeyA + (latin - 'A');
     const auto named = std::find_if(std::begin(kNamedKeys), std::end(kNamedKeys),
                                     [key](const NamedKey& k) { return k.qt == key; });
     return named != std::end(kNamedKeys) ? named->code : 0;
@@ -184,10 +201,22 @@ int keyCodeOf(const QKeyEvent* event) {
 
 }  // namespace
 
-void FormWindow::announce(const QString& text) {
+void FormWindow::announce(const QString& text, bool echo) {
     if (!speech_)
         speech_ = new SpeechBar(client_);
-    speech_->say(text);
+    speech_->say(text, echo);
+}
+
+// On X11 a held key repeats as a release and a press; when the toolkit's queue lags, as it does
+// under a screen reader, it takes some of those pairs for the player's own. A press hard on the
+// heels of a repeat of the same key repeats too.
+bool FormWindow::isHeldDown(const QKeyEvent* event) {
+    constexpr int kRepeatGap = 200;  // ms; the system repeats a held key every 30 to 50
+    const bool repeat =
+        event->isAutoRepeat() || (event->key() == repeatingKey_ && sinceRepeat_.elapsed() < kRepeatGap);
+    repeatingKey_ = repeat ? event->key() : 0;
+    sinceRepeat_.start();
+    return repeat;
 }
 
 bool FormWindow::previewKey(QObject* receiver, const QKeyEvent* event) {
@@ -201,13 +230,20 @@ bool FormWindow::previewKey(QObject* receiver, const QKeyEvent* event) {
         return false;
     const int shift = (held & Qt::ShiftModifier ? kShiftKey : 0) |
                       (held & Qt::ControlModifier ? kCtrlKey : 0) | (held & Qt::AltModifier ? kAltKey : 0);
+    if (isHeldDown(event) && !(held & (Qt::ControlModifier | Qt::AltModifier)))
+        return true;  // a key held down is one press: a finger resting too long loses no row
     dispatch([&] { keyDown_(code, shift); });
     return code == 0;
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (!inputBlocked_)  // watching its own controls for keys
-        return event->type() == QEvent::KeyPress && previewKey(watched, static_cast<QKeyEvent*>(event));
+    if (!inputBlocked_) {  // watching its own controls for keys
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        if (speech_)
+            speech_->keyPressed();
+        return previewKey(watched, static_cast<QKeyEvent*>(event));
+    }
     // Blocked, it watches the whole application for input to any of its widgets.
     switch (event->type()) {
         case QEvent::MouseButtonPress:
@@ -279,7 +315,9 @@ bool Form::isEnabled() const { return !window_->isInputBlocked(); }
 
 void Form::setEnabled(bool enabled) { window_->setInputBlocked(!enabled); }
 
-void Form::announce(std::string_view text) { window_->announce(toQString(text)); }
+void Form::announce(std::string_view text) { window_->announce(toQString(text), false); }
+
+void Form::echo(std::string_view text) { window_->announce(toQString(text), true); }
 
 Label Form::addLabel(const LabelSpec& spec) {
     auto* label = new LabelWidget(window_->clientArea());

@@ -48,8 +48,10 @@ public:
     bool isEnabled() const;
     void setEnabled(bool enabled);  // a disabled window takes no input, menus included
     // Has a screen reader say the text once, after the running handler and while the window is
-    // active: at once, or when the player comes back to the window.
+    // active: at once, or when the player comes back to the window. Texts are said in turn.
     void announce(std::string_view text);
+    // As announce, for where the keyboard's cursor is: a newer echo replaces one not yet said.
+    void echo(std::string_view text);
 
 protected:
     Label addLabel(const LabelSpec& spec);

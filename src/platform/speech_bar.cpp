@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QEvent>
 
+#include <utility>
+
 namespace tarvo::platform {
 
 namespace {
@@ -25,47 +27,80 @@ QAccessibleInterface* speechRoles(const QString&, QObject* object) {
 
 }  // namespace
 
-SpeechBar::SpeechBar(QWidget* parent) : QWidget(parent), note_(new QWidget(this)) {
+SpeechBar::SpeechBar(QWidget* parent) : QWidget(parent) {
     static const bool rolesInstalled = (QAccessible::installFactory(speechRoles), true);
     static_cast<void>(rolesInstalled);
     setObjectName(QStringLiteral("SpeechBar"));
     setGeometry(0, 0, 0, 0);
-    note_->setObjectName(QStringLiteral("Spoken"));
-    note_->setGeometry(0, 0, 0, 0);
-    note_->hide();
     show();
     afterHandler_.setSingleShot(true);
-    afterHandler_.setInterval(0);
     connect(&afterHandler_, &QTimer::timeout, this, &SpeechBar::speakIfHeard);
     window()->installEventFilter(this);  // coming back to the window from another
 }
 
-void SpeechBar::say(const QString& text) {
+void SpeechBar::say(const QString& text, bool echo) {
     if (!QAccessible::isActive())
         return;  // no screen reader listens
-    waiting_ = text;
-    afterHandler_.start();
+    if (echo)
+        std::erase_if(waiting_, [](const Waiting& w) { return w.echo; });
+    waiting_.push_back({text, echo});
+    afterHandler_.start(0);
+}
+
+// Orca 43 stops speaking at every key pressed, and drops what waits to be spoken too: a score
+// shown 60 ms before the next key never reached the voice. So the texts of a burst of keys wait
+// for its end, and a text that a key may have cut before it reached the voice is told again.
+namespace {
+constexpr int kBurstPause = 150;     // ms without a key that end a burst
+constexpr int kReachingVoice = 250;  // ms a shown text may take to reach the voice
+}  // namespace
+
+void SpeechBar::keyPressed() {
+    sinceKey_.start();
+    if (!told_.empty() && sinceTold_.elapsed() < kReachingVoice)
+        waiting_.insert(waiting_.begin(), told_.begin(), told_.end());
+    told_.clear();
+    if (!waiting_.empty())
+        afterHandler_.start(kBurstPause);
 }
 
 bool SpeechBar::eventFilter(QObject* watched, QEvent* event) {
     const bool back =
         watched == window() ? event->type() == QEvent::WindowActivate : event->type() == QEvent::Hide;
-    if (back && !waiting_.isEmpty())
-        afterHandler_.start();
+    if (back && !waiting_.empty())
+        afterHandler_.start(0);
     return false;
 }
 
+// Orca also drops an object's "showing" event when a newer one of the same object is queued
+// behind it, so each text gets a note of its own; the last few stay, for Orca to read their
+// names after the event.
 void SpeechBar::speakIfHeard() {
-    if (waiting_.isEmpty() || !window()->isActiveWindow())
+    if (waiting_.empty() || !window()->isActiveWindow())
         return;
     if (QWidget* menu = QApplication::activePopupWidget()) {
         menu->installEventFilter(this);  // to come back when it closes
         return;
     }
-    note_->hide();
-    note_->setAccessibleName(waiting_);
-    waiting_.clear();
-    note_->show();
+    if (sinceKey_.isValid() && sinceKey_.elapsed() < kBurstPause) {
+        afterHandler_.start(int(kBurstPause - sinceKey_.elapsed()));
+        return;
+    }
+    constexpr std::size_t kNotesKept = 16;
+    told_.clear();
+    for (const Waiting& w : std::exchange(waiting_, {})) {
+        auto* note = new QWidget(this);
+        note->setObjectName(QStringLiteral("Spoken"));
+        note->setGeometry(0, 0, 0, 0);
+        note->setAccessibleName(w.text);
+        notes_.push_back(note);
+        note->show();
+        if (!w.echo)
+            told_.push_back(w);
+    }
+    sinceTold_.start();
+    for (; notes_.size() > kNotesKept; notes_.pop_front())
+        notes_.front()->deleteLater();
 }
 
 }  // namespace tarvo::platform

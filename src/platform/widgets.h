@@ -6,11 +6,14 @@
 #include "platform/form.h"
 #include "platform/run_time_error.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
 
+#include <deque>
 #include <string_view>
+#include <vector>
 
 class QMenuBar;
 class QVBoxLayout;
@@ -41,23 +44,31 @@ private:
     QColor back_;
 };
 
-// A window's voice for a screen reader: a notification in a status bar, which a screen reader
-// speaks as its bare text each time it is shown. It takes no room and draws nothing.
+// A window's voice for a screen reader: notifications in a status bar, which a screen reader
+// speaks as their bare text each time one is shown. It takes no room and draws nothing.
 class SpeechBar final : public QWidget {
     Q_OBJECT
 public:
     explicit SpeechBar(QWidget* window);
-    // Speaks once the window is active and no menu of it is open; a later text replaces one
-    // still waiting.
-    void say(const QString& text);
+    // Speaks once the window is active, no menu of it is open and the keys have paused, after
+    // every text said before it; an echo gives way to a newer echo not yet spoken.
+    void say(const QString& text, bool echo);
+    void keyPressed();  // any key pressed in the window: the screen reader stops speaking
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct Waiting {
+        QString text;
+        bool echo;
+    };
     void speakIfHeard();
-    QWidget* note_;
-    QString waiting_;
+    std::vector<Waiting> waiting_;
+    std::vector<Waiting>
+        told_;  // the last texts spoken that are no echoes, for as long as a key may cut them
+    QElapsedTimer sinceKey_, sinceTold_;
+    std::deque<QWidget*> notes_;  // the newest last
     QTimer afterHandler_;
 };
 
@@ -70,7 +81,7 @@ public:
     QMenuBar* menuBar();
     void setCloseHandler(Handler handler) { close_ = handler; }
     void setKeyDownHandler(KeyDownHandler handler);
-    void announce(const QString& text);
+    void announce(const QString& text, bool echo);
 
     // After unloading the window is hidden, its timers stopped and its handlers silent.
     void unload();
@@ -89,11 +100,14 @@ protected:
 private:
     void raiseClose();
     bool previewKey(QObject* receiver, const QKeyEvent* event);
+    bool isHeldDown(const QKeyEvent* event);
 
     QVBoxLayout* layout_;
     ClientArea* client_;
     QMenuBar* menuBar_ = nullptr;
     SpeechBar* speech_ = nullptr;
+    int repeatingKey_ = 0;  // the key whose repeats came last
+    QElapsedTimer sinceRepeat_;
     Handler close_ = nullptr;
     KeyDownHandler keyDown_ = nullptr;
     bool closeOnEscape_;

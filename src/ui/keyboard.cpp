@@ -23,18 +23,8 @@ int digitOf(int KeyCode) {
     return 0;
 }
 
-bool movesTheCursor(int KeyCode) {
-    switch (KeyCode) {
-        case kKeyLeft:
-        case kKeyRight:
-        case kKeyHome:
-        case kKeyEnd:
-        case kKeyUp:
-        case kKeyDown:
-            return true;
-        default:
-            return false;
-    }
+bool movesInRow(int KeyCode) {
+    return KeyCode == kKeyLeft || KeyCode == kKeyRight || KeyCode == kKeyHome || KeyCode == kKeyEnd;
 }
 
 // Drops the digit where the cursor stands in the active row, and tells where it landed.
@@ -45,25 +35,39 @@ void typeDigit(BoardWindow& board, int digit) {
     if (!board.tile(digit).dropOn(board.slot(cursor.row, at)))
         return;
     cursor.position = std::min(at + 1, 4);
-    board.announce(slotInWords(board, cursor.row, at));
+    board.echo(slotInWords(board, cursor.row, at));
 }
 
-// Left, Right, Home and End move within a row; Up and Down over the rows played and the
-// active row, where a scored row tells its guess and score.
-void moveCursor(BoardWindow& board, int KeyCode) {
+// The rows told so far: after an ending the active row is no more, only the scored rows are.
+int rowsToReview(const BoardWindow& board) {
+    if (board.Command1.isEnabled())
+        return Module1.CurrentRow;
+    const auto told = std::find(board.scoresInWords.begin(), board.scoresInWords.end(), "");
+    return int(told - board.scoresInWords.begin());
+}
+
+// Up and Down move over the rows played and the active row, where a scored row tells its
+// guess and score.
+void moveOverRows(BoardWindow& board, int KeyCode) {
     BoardWindow::KeyboardCursor& cursor = board.cursor;
-    if (KeyCode == kKeyUp || KeyCode == kKeyDown) {
-        cursor.row = std::clamp(cursor.row + (KeyCode == kKeyUp ? -1 : 1), 1, int(Module1.CurrentRow));
-        if (cursor.row != Module1.CurrentRow) {
-            board.announce(board.scoresInWords[std::size_t(cursor.row - 1)]);
-            return;
-        }
-    } else if (KeyCode == kKeyHome || KeyCode == kKeyEnd) {
+    const int last = rowsToReview(board);
+    if (last == 0)
+        return;  // lost on time before the first score: nothing to review
+    cursor.row = std::clamp(cursor.row + (KeyCode == kKeyUp ? -1 : 1), 1, last);
+    if (cursor.row != Module1.CurrentRow || !board.Command1.isEnabled())
+        board.echo(board.scoresInWords[std::size_t(cursor.row - 1)]);
+    else
+        board.echo(slotInWords(board, cursor.row, cursor.position));
+}
+
+// Left, Right, Home and End move within a row.
+void moveInRow(BoardWindow& board, int KeyCode) {
+    BoardWindow::KeyboardCursor& cursor = board.cursor;
+    if (KeyCode == kKeyHome || KeyCode == kKeyEnd)
         cursor.position = KeyCode == kKeyHome ? 1 : 4;
-    } else {
+    else
         cursor.position = std::clamp(cursor.position + (KeyCode == kKeyLeft ? -1 : 1), 1, 4);
-    }
-    board.announce(slotInWords(board, cursor.row, cursor.position));
+    board.echo(slotInWords(board, cursor.row, cursor.position));
 }
 
 }  // namespace
@@ -75,13 +79,17 @@ void Form_KeyDown(int& KeyCode, int Shift) {
     const int digit = digitOf(KeyCode);
     if (KeyCode == kKeyT) {
         board.announce(timeInWords(board.Text1.text()));
-    } else if (digit || movesTheCursor(KeyCode)) {
+    } else if (KeyCode == kKeyUp || KeyCode == kKeyDown) {
+        board.cursor.shown = board.Command1.isEnabled();  // after an ending it reviews, unseen
+        moveOverRows(board, KeyCode);
+        board.markCursor();
+    } else if (digit || movesInRow(KeyCode)) {
         if (board.Command1.isEnabled()) {  // after an ending the board takes no keys
             board.cursor.shown = true;
             if (digit)
                 typeDigit(board, digit);
             else
-                moveCursor(board, KeyCode);
+                moveInRow(board, KeyCode);
             board.markCursor();
         }
     } else {

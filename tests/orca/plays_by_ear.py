@@ -41,7 +41,8 @@ def press(key):
     pos = len(utterances())
     pressed = time.monotonic()
     subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
-    said = [(t, text) for t, text in heard_after(pos) if text.rstrip(".").lower() != key.lower()]
+    said = [(t, text) for t, text in heard_after(pos) if text.rstrip(".").lower() != key.lower()
+            and len(text.rstrip(".")) > 1]  # Orca's echo of a key, or of the letter it typed
     print("%-10s %s" % (key, [text for _, text in said]), flush=True)
     return pressed, said
 
@@ -54,6 +55,26 @@ def expect(key, wanted, within=None):
         failures.append("after %s: wanted %r once, heard %r" % (key, wanted, texts))
     elif within is not None and said[0][0] - pressed > within:
         failures.append("after %s: heard %r only after %.2f s" % (key, texts[0], said[0][0] - pressed))
+
+
+def burst(keys, delay_ms):
+    """Types the keys delay_ms apart; returns what the game said, without Orca's echo of them."""
+    pos = len(utterances())
+    subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", str(delay_ms), *keys], check=True)
+    echoes = {key.lower() for key in keys}
+    said = [text for _, text in heard_after(pos, quiet=1.2) if text.rstrip(".").lower() not in echoes]
+    print("%-10s %s" % (" ".join(keys) + " @%d" % delay_ms, said), flush=True)
+    return said
+
+
+def expect_in_order(said, wanted, what, retold=False):
+    """Each pattern in wanted is heard once (or again, where a key may have cut it: retold), in
+    this order, and the last is heard last."""
+    found = [next((i for i, text in enumerate(said) if re.fullmatch(w, text)), None) for w in wanted]
+    counts = [sum(1 for text in said if re.fullmatch(w, text)) for w in wanted]
+    if None in found or found != sorted(found) or found[-1] != len(said) - 1 or \
+            any(n != 1 and not (retold and n == 2 and i < len(wanted) - 1) for i, n in enumerate(counts)):
+        failures.append("%s: wanted %r in this order, heard %r" % (what, wanted, said))
 
 
 def expect_silence(key):
@@ -97,8 +118,42 @@ expect("Return", r"Row 2: 3 3 1 2\. 3 in place, 0 out of place\.", within=1.0)
 for key in ["3", "6", "1", "2"]:
     press(key)
 expect("Return", r"You Won ! The code was 3 6 1 2\.", within=1.0)
-for key in ["1", "Left", "Up", "Home"]:
+for key in ["1", "Left", "Home"]:
     expect_silence(key)
+expect("Up", r"Row 2: 3 3 1 2\. 3 in place, 0 out of place\.")
+expect("Down", r"Row 3: 3 6 1 2\. 4 in place, 0 out of place\.")
+quit(game)
+
+# A typist who does not wait: a score, the time and the ending are each heard, in order, before
+# where the cursor ended; a held key is one press; T's place tells the time on a Russian layout;
+# after the loss on time the rows can be reviewed.
+TIME = r"(\d+ minutes?( \d+ seconds?)?|\d+ seconds?) left\."
+game = start("--seconds-left", "30")
+for row, delay in [(1, 0), (2, 25), (3, 60), (4, 200)]:
+    # No key twice in a row: at 0 ms the toolkit would take the second for the first held down.
+    said = burst(["Home", "1", "2", "1", "2", "Return", "3"], delay)
+    expect_in_order(said, [r"Row %d: 1 2 1 2\. 2 in place, 0 out of place\." % row,
+                           r"Row %d, position 1: 3\.?" % (row + 1)], "a row and Return %d ms apart" % delay,
+                    retold=delay > 150)
+said = burst(["t", "Right"], 0)
+expect_in_order(said, [TIME, r"Row 5, position 3, empty\.?"], "T and Right at once")
+pos = len(utterances())
+subprocess.run(["xdotool", "keydown", "5", "sleep", "1.5", "keyup", "5"], check=True)
+said = [text for _, text in heard_after(pos) if text.rstrip(".") != "5"]
+print("%-10s %s" % ("held 5", said), flush=True)
+if said != ["Row 5, position 3: 5."]:
+    failures.append("5 held down: wanted 'Row 5, position 3: 5.' once, heard %r" % said)
+subprocess.run(["setxkbmap", "ru"], check=True)  # T's place types a Cyrillic letter, the digits stay
+expect("Cyrillic_ie", TIME)
+expect("6", r"Row 5, position 4: 6\.?")
+subprocess.run(["setxkbmap", "us"], check=True)
+while not any("You Lost" in text for _, text in utterances()[pos:]):
+    time.sleep(0.5)
+time.sleep(1)
+expect("Up", r"Row 4: 1 2 1 2\. 2 in place, 0 out of place\.")
+expect("Up", r"Row 3: 1 2 1 2\. 2 in place, 0 out of place\.")
+expect("t", r"0 seconds left\.")
+expect_silence("4")
 quit(game)
 
 def alt(letter):

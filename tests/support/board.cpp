@@ -84,6 +84,9 @@ void pressKeys(const QString& keys) {
                                               {"T", Qt::Key_T},         {"Return", Qt::Key_Return},
                                               {"Enter", Qt::Key_Enter}, {"Tab", Qt::Key_Tab}};
     for (QString name : keys.split(' ', Qt::SkipEmptyParts)) {
+        const bool held = name.startsWith("Held+");  // the system's auto-repeat, three times
+        if (held)
+            name.remove(0, 5);
         Qt::KeyboardModifiers modifiers;
         for (const auto& [prefix, modifier] : {std::pair{QString("Ctrl+"), Qt::ControlModifier},
                                                std::pair{QString("Shift+"), Qt::ShiftModifier}})
@@ -99,7 +102,13 @@ void pressKeys(const QString& keys) {
         }
         const Qt::Key key = name[0].isDigit() ? Qt::Key(Qt::Key_0 + name[0].digitValue()) : named.value(name);
         QWidget* board = boardWidget();
-        QTest::keyClick(board->focusWidget() ? board->focusWidget() : board, key, modifiers);
+        QWidget* to = board->focusWidget() ? board->focusWidget() : board;
+        QTest::keyPress(to, key, modifiers);
+        for (int i = 0; held && i < 3; ++i) {  // the last as the toolkit gives it when its queue lags
+            QKeyEvent repeat(QEvent::KeyPress, key, modifiers, QString(), i < 2);
+            QApplication::sendEvent(to, &repeat);
+        }
+        QTest::keyRelease(to, key, modifiers);
     }
 }
 
