@@ -36,14 +36,16 @@ def heard_after(pos, quiet=0.8, limit=5.0):
     return utterances()[pos:]
 
 
-def press(key):
-    """Presses a key; returns (when, what the game said), without Orca's echo of the key."""
+def press(keys, delay=0):
+    """Types the keys (names, space-separated) delay ms apart; returns (when, what the game
+    said), without Orca's echo of the keys or of the letters they typed."""
     pos = len(utterances())
     pressed = time.monotonic()
-    subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
-    said = [(t, text) for t, text in heard_after(pos) if text.rstrip(".").lower() != key.lower()
-            and len(text.rstrip(".")) > 1]  # Orca's echo of a key, or of the letter it typed
-    print("%-10s %s" % (key, [text for _, text in said]), flush=True)
+    subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", str(delay), *keys.split()], check=True)
+    echoes = keys.lower().split()
+    said = [(t, text) for t, text in heard_after(pos) if len(text.rstrip(".")) > 1
+            and text.rstrip(".").lower() not in echoes]
+    print("%-10s %s" % (keys + (" @%d" % delay if delay else ""), [text for _, text in said]), flush=True)
     return pressed, said
 
 
@@ -57,24 +59,15 @@ def expect(key, wanted, within=None):
         failures.append("after %s: heard %r only after %.2f s" % (key, texts[0], said[0][0] - pressed))
 
 
-def burst(keys, delay_ms):
-    """Types the keys delay_ms apart; returns what the game said, without Orca's echo of them."""
-    pos = len(utterances())
-    subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", str(delay_ms), *keys], check=True)
-    echoes = {key.lower() for key in keys}
-    said = [text for _, text in heard_after(pos, quiet=1.2) if text.rstrip(".").lower() not in echoes]
-    print("%-10s %s" % (" ".join(keys) + " @%d" % delay_ms, said), flush=True)
-    return said
-
-
-def expect_in_order(said, wanted, what, retold=False):
-    """Each pattern in wanted is heard once (or again, where a key may have cut it: retold), in
-    this order, and the last is heard last."""
-    found = [next((i for i, text in enumerate(said) if re.fullmatch(w, text)), None) for w in wanted]
-    counts = [sum(1 for text in said if re.fullmatch(w, text)) for w in wanted]
-    if None in found or found != sorted(found) or found[-1] != len(said) - 1 or \
-            any(n != 1 and not (retold and n == 2 and i < len(wanted) - 1) for i, n in enumerate(counts)):
-        failures.append("%s: wanted %r in this order, heard %r" % (what, wanted, said))
+def expect_burst(keys, delay, wanted, retold=False):
+    """Typed delay ms apart, the keys make the game say each of `wanted` once, in order, the last
+    last, with only slots passed on the way between; retold: once more where a key cut it short."""
+    said = [text for _, text in press(keys, delay)[1]]
+    heard = [text for text in said if any(re.fullmatch(w, text) for w in wanted)]
+    if retold:
+        heard = [text for i, text in enumerate(heard) if i == 0 or text != heard[i - 1]]
+    if len(heard) != len(wanted) or not all(map(re.fullmatch, wanted, heard)) or said[-1] != heard[-1]:
+        failures.append("%s @%d ms: wanted %r in this order, heard %r" % (keys, delay, wanted, said))
 
 
 def expect_silence(key):
@@ -131,12 +124,9 @@ TIME = r"(\d+ minutes?( \d+ seconds?)?|\d+ seconds?) left\."
 game = start("--seconds-left", "30")
 for row, delay in [(1, 0), (2, 25), (3, 60), (4, 200)]:
     # No key twice in a row: at 0 ms the toolkit would take the second for the first held down.
-    said = burst(["Home", "1", "2", "1", "2", "Return", "3"], delay)
-    expect_in_order(said, [r"Row %d: 1 2 1 2\. 2 in place, 0 out of place\." % row,
-                           r"Row %d, position 1: 3\.?" % (row + 1)], "a row and Return %d ms apart" % delay,
-                    retold=delay > 150)
-said = burst(["t", "Right"], 0)
-expect_in_order(said, [TIME, r"Row 5, position 3, empty\.?"], "T and Right at once")
+    expect_burst("Home 1 2 1 2 Return 3", delay, [r"Row %d: 1 2 1 2\. 2 in place, 0 out of place\." % row,
+                                                  r"Row %d, position 1: 3\.?" % (row + 1)], retold=delay > 150)
+expect_burst("t Right", 0, [TIME, r"Row 5, position 3, empty\.?"])
 pos = len(utterances())
 subprocess.run(["xdotool", "keydown", "5", "sleep", "1.5", "keyup", "5"], check=True)
 said = [text for _, text in heard_after(pos) if text.rstrip(".") != "5"]
