@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The About window: its layout, the board blocked while it is open, and every way back.
 #include "game/module1.h"
-#include "support/board.h"
+#include "support/board_test.h"
 #include "ui/about_window.h"
 #include "ui/board_window.h"
 
@@ -28,13 +28,10 @@ void openAbout() { menuItem("aAbout")->trigger(); }
 
 }  // namespace
 
-class AboutTest : public QObject {
+class AboutTest : public BoardTest {
     Q_OBJECT
 
 private slots:
-    void init() { game_.start("1234"); }
-    void cleanup() { closeEverything(); }
-
     void theAboutWindowShowsWhoMadeTheGame() {
         openAbout();
         QWidget* about = aboutWidget();
@@ -158,9 +155,6 @@ private slots:
         pressShow();
         QCOMPARE(control<QLabel>("Label35")->text(), QString("You Won !"));
     }
-
-private:
-    FixedGame game_;
 };
 
 QTEST_MAIN(AboutTest)

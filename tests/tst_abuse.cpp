@@ -6,7 +6,7 @@
 #include "control/start_up.h"
 #include "game/module1.h"
 #include "platform/program_folder.h"
-#include "support/board.h"
+#include "support/board_test.h"
 #include "ui/about_window.h"
 #include "ui/board_window.h"
 
@@ -42,16 +42,10 @@ qsizetype liveWidgets() {
 
 }  // namespace
 
-class AbuseTest : public QObject {
+class AbuseTest : public BoardTest {
     Q_OBJECT
 
 private slots:
-    void init() { game_.start("1234"); }
-    void cleanup() {
-        platform::setProgramFolderForTest(std::nullopt);
-        closeEverything();
-    }
-
     void malformedDropsChangeNothing_data() {
         QTest::addColumn<QByteArray>("payload");
         QTest::newRow("a megabyte of digits") << QByteArray(1 << 20, '3');
@@ -179,9 +173,6 @@ private slots:
         QVERIFY2(report.contains(icon), qPrintable(report));
         QCOMPARE(pegsOf(1), QString("----"));
     }
-
-private:
-    FixedGame game_;
 };
 
 QTEST_MAIN(AbuseTest)

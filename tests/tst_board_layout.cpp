@@ -206,12 +206,6 @@ private slots:
             }
         }
     }
-
-    void normalIsTheOnlyCheckedLevel() {
-        QVERIFY(!testing::menuItem("hHard")->isChecked());
-        QVERIFY(testing::menuItem("nNormal")->isChecked());
-        QVERIFY(!testing::menuItem("eEasy")->isChecked());
-    }
 };
 
 QTEST_MAIN(BoardLayoutTest)

@@ -3,7 +3,7 @@
 #include "control/clock.h"
 #include "control/levels.h"
 #include "game/module1.h"
-#include "support/board.h"
+#include "support/board_test.h"
 #include "ui/board_window.h"
 
 #include <QLabel>
@@ -31,13 +31,10 @@ QStringList countdownFrom(int minutes, int seconds) {
 
 }  // namespace
 
-class ClockTest : public QObject {
+class ClockTest : public BoardTest {
     Q_OBJECT
 
 private slots:
-    void init() { game_.start("1234"); }
-    void cleanup() { closeEverything(); }
-
     void clockText_data() {
         QTest::addColumn<int>("minutes");
         QTest::addColumn<int>("seconds");
@@ -172,10 +169,6 @@ private slots:
         fillRow(1, "1234");
         pressShow();
         QVERIFY(!boardWidget()->findChild<QTimer*>("Timer1")->isActive());
-        for (int s = 2; s < 200; ++s) {
-            game_.clock.second = s % 60;
-            QTest::qWait(1);
-        }
         QCOMPARE(clockBox(), QString("2:44"));
         QCOMPARE(control<QLabel>("Label35")->text(), QString("You Won !"));
     }
@@ -216,7 +209,6 @@ private:
 
     static void dispatch(void (*handler)()) { platform::dispatch(handler); }
 
-    FixedGame game_;
     int steps_ = 0;
 };
 

@@ -2,7 +2,7 @@
 // Dragging digit tiles onto slots, delivered as the toolkit delivers drags, and typing digits,
 // which drops them where the keyboard's cursor stands.
 #include "game/module1.h"
-#include "support/board.h"
+#include "support/board_test.h"
 #include "support/fakes.h"
 #include "ui/board_window.h"
 
@@ -58,13 +58,10 @@ QString cursorSeen() {
 
 }  // namespace
 
-class DropsTest : public QObject {
+class DropsTest : public BoardTest {
     Q_OBJECT
 
 private slots:
-    void init() { game_.start("1234"); }
-    void cleanup() { closeEverything(); }
-
     void aTileWritesItsDigit() {
         for (int digit = 1; digit <= 6; ++digit) {
             QVERIFY(dropTile(digit, 1, 2));
@@ -240,9 +237,6 @@ private slots:
         pressShow();
         QCOMPARE(cursorSeen(), QString());
     }
-
-private:
-    FixedGame game_;
 };
 
 QTEST_MAIN(DropsTest)

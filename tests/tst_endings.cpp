@@ -2,7 +2,7 @@
 // The three endings: message, code, the frozen board, and a clean board after New.
 #include "game/endings.h"
 #include "game/module1.h"
-#include "support/board.h"
+#include "support/board_test.h"
 #include "support/fakes.h"
 #include "ui/board_window.h"
 
@@ -47,13 +47,13 @@ bool timerRuns() { return boardWidget()->findChild<QTimer*>("Timer1")->isActive(
 
 }  // namespace
 
-class EndingsTest : public QObject {
+class EndingsTest : public BoardTest {
     Q_OBJECT
 
-private slots:
-    void init() { game_.start("3612"); }
-    void cleanup() { closeEverything(); }
+public:
+    EndingsTest() : BoardTest("3612") {}
 
+private slots:
     void everyEndingShowsTheCodeAndFreezesTheBoard_data() {
         QTest::addColumn<int>("ending");
         QTest::addColumn<QString>("message");
@@ -113,12 +113,6 @@ private slots:
         QCOMPARE(pegsOf(2), QString("----"));
     }
 
-    void theLossOnTimeOverwritesWhateverTheMessageHeld() {
-        Form1().Label35.setCaption("You Won !");
-        platform::dispatch(lossOnTimeSequence);
-        QCOMPARE(control<QLabel>("Label35")->text(), QString("You Lost !"));
-    }
-
     void theSixthRowTestDoesNothingAfterAWin() {
         Form1().Label35.setCaption("You Won !");
         platform::dispatch(lossTestAfterSixthRow);
@@ -126,9 +120,6 @@ private slots:
         QCOMPARE(revealedCode(), QString("    "));
         QVERIFY(control<QPushButton>("Command1")->isEnabled());
     }
-
-private:
-    FixedGame game_;
 };
 
 QTEST_MAIN(EndingsTest)

@@ -4,7 +4,7 @@
 #include "control/levels.h"
 #include "game/endings.h"
 #include "game/module1.h"
-#include "support/board.h"
+#include "support/board_test.h"
 #include "ui/board_window.h"
 
 #include <QAction>
@@ -30,13 +30,10 @@ QString clockBox() { return control<QLineEdit>("Text1")->text(); }
 
 }  // namespace
 
-class LevelsTest : public QObject {
+class LevelsTest : public BoardTest {
     Q_OBJECT
 
 private slots:
-    void init() { game_.start("1234"); }
-    void cleanup() { closeEverything(); }
-
     void aChoiceStartsANewGameAtThatLevel_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("checked");
@@ -132,9 +129,6 @@ private slots:
         QVERIFY(Form1().tile(1).isEnabled());
         QCOMPARE(clockBox(), QString("0:55"));
     }
-
-private:
-    FixedGame game_;
 };
 
 QTEST_MAIN(LevelsTest)

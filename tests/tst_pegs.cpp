@@ -3,14 +3,12 @@
 #include "game/module1.h"
 #include "game/pegs.h"
 #include "platform/program_folder.h"
-#include "support/board.h"
+#include "support/board_test.h"
 #include "support/fakes.h"
 #include "ui/board_window.h"
 
 #include <QDir>
 #include <QFile>
-#include <QImage>
-#include <QImageWriter>
 #include <QLabel>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -63,13 +61,10 @@ private:
 
 }  // namespace
 
-class PegsTest : public QObject {
+class PegsTest : public BoardTest {
     Q_OBJECT
 
 private slots:
-    void init() { game_.start("1234"); }
-    void cleanup() { closeEverything(); }
-
     void everyScoreShowsItsPegs_data() {
         QTest::addColumn<int>("inPlace");
         QTest::addColumn<int>("outOfPlace");
@@ -121,30 +116,6 @@ private slots:
         QVERIFY(!control<QLabel>("Image21")->pixmap().isNull());
     }
 
-    void theIconsAreReadAfreshOnEveryPress() {
-        IconFolder folder({"namest~1.ico", "vanmes~1.ico"});
-        fillRow(1, "1555");
-        pressShow();
-        QImage small(8, 8, QImage::Format_ARGB32);
-        small.fill(Qt::red);
-        QVERIFY(QFile::remove(folder.path("namest~1.ico")));
-        QVERIFY(QImageWriter(folder.path("namest~1.ico"), "ico").write(small));
-        fillRow(2, "1555");
-        pressShow();
-        QCOMPARE(Form1().peg(1, 1).picture().pixmap()->size(), QSize(64, 64));
-        QCOMPARE(Form1().peg(2, 1).picture().pixmap()->size(), QSize(8, 8));
-    }
-
-    void withoutTheOutOfPlaceIconARowOfOnlyInPlacePegsStillCompletes() {
-        ErrorRecorder errors;
-        IconFolder folder({"namest~1.ico"});
-        fillRow(1, "1255");
-        pressShow();
-        QCOMPARE(int(errors.errors.size()), 0);
-        QCOMPARE(pegsOf(1), QString("ii--"));
-        QCOMPARE(int(Module1.CurrentRow), 2);
-    }
-
     void aMissingIconStopsThePressAtThatPegNamingTheFile() {
         ErrorRecorder errors;
         IconFolder folder({"namest~1.ico"});
@@ -168,16 +139,6 @@ private slots:
         QCOMPARE(pegsOf(1), QString("----"));
         QCOMPARE(control<QLabel>("Label35")->text(), QString());
     }
-
-    void outOfRangeCountsWriteNoPeg() {
-        ShowPegs(1, 5, 0);
-        ShowPegs(1, 0, 5);
-        ShowPegs(1, 3, 2);
-        QCOMPARE(pegsOf(1), QString("iii-"));  // only the in-place pegs of the last call
-    }
-
-private:
-    FixedGame game_;
 };
 
 QTEST_MAIN(PegsTest)

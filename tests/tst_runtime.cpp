@@ -57,8 +57,6 @@ private slots:
     void programFolderIsTheProgramsFolderWithoutTrailingSeparator() {
         const std::string folder = programFolder();
         QCOMPARE(QString::fromStdString(folder), QCoreApplication::applicationDirPath());
-        QVERIFY(!folder.empty());
-        QVERIFY(folder.back() != '/');
     }
 
     void hostPathJoinsFolderAndLiteral_data() {

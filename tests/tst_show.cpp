@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // "Show": the completeness test, scoring a row, the advance down the board and its end.
 #include "game/module1.h"
-#include "support/board.h"
+#include "support/board_test.h"
 #include "support/fakes.h"
 #include "ui/board_window.h"
 
@@ -27,13 +27,10 @@ QString enabledRows() {
 
 }  // namespace
 
-class ShowTest : public QObject {
+class ShowTest : public BoardTest {
     Q_OBJECT
 
 private slots:
-    void init() { game_.start("1234"); }
-    void cleanup() { closeEverything(); }
-
     void anIncompleteRowChangesNothing_data() {
         QTest::addColumn<QString>("filled");     // the digits dropped, a blank for an empty slot
         for (int mask = 0; mask < 15; ++mask) {  // every pattern with at least one empty slot
@@ -151,14 +148,6 @@ private slots:
         QVERIFY(control<QPushButton>("Command1")->isEnabled());
     }
 
-    void aPressOutsideTheBoardsRowsDoesNothing() {
-        fillRow(1, "1234");
-        Module1.CurrentRow = 7;
-        pressShow();
-        QCOMPARE(pegsOf(1), QString("----"));
-        QCOMPARE(control<QLabel>("Label35")->text(), QString());
-    }
-
     void newAfterAGameScoresAgainstTheNewCodeOnly() {
         fillRow(1, "4321");
         pressShow();
@@ -169,8 +158,6 @@ private slots:
         QCOMPARE(control<QLabel>("Label35")->text(), QString("You Won !"));
     }
 
-private:
-    FixedGame game_;
 };
 
 QTEST_MAIN(ShowTest)

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "support/board.h"
+#include "support/board_test.h"
 
 #include "control/start_up.h"
 #include "game/module1.h"
 #include "platform/application.h"
 #include "platform/form.h"
+#include "platform/program_folder.h"
 #include "ui/board_window.h"
 
 #include <QAction>
@@ -170,6 +172,13 @@ ErrorRecorder::ErrorRecorder() {
 ErrorRecorder::~ErrorRecorder() {
     platform::setRunTimeErrorReporter(nullptr);
     recorder = nullptr;
+}
+
+void BoardTest::init() { game_.start(code_); }
+
+void BoardTest::cleanup() {
+    platform::setProgramFolderForTest(std::nullopt);
+    closeEverything();
 }
 
 }  // namespace tarvo::testing
