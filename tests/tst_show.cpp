@@ -157,7 +157,6 @@ private slots:
         pressShow();
         QCOMPARE(control<QLabel>("Label35")->text(), QString("You Won !"));
     }
-
 };
 
 QTEST_MAIN(ShowTest)
