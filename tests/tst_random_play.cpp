@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <deque>
+#include <map>
 #include <random>
 
 using namespace tarvo;
@@ -118,7 +119,7 @@ public:
                 if (below(10) < 7 && filled.find(' ') != std::string::npos)
                     while (filled[position - 1] != ' ')
                         position = 1 + below(4);
-                const bool aimed = std::uniform_real_distribution<>(0, 1)(rng_) < style_.aimed;
+                const bool aimed = aims(game);
                 const int digit = aimed ? game.code()[position - 1] - '0' : 1 + below(6);
                 return {Kind::Drop, digit, row, position, {}};
             }
@@ -135,7 +136,7 @@ public:
                     return {Kind::Key, kFirstMove + below(kFirstShow - kFirstMove)};
                 if (roll < 5)
                     return {Kind::Key, kFirstShow + below(2)};
-                const bool aimed = std::uniform_real_distribution<>(0, 1)(rng_) < style_.aimed;
+                const bool aimed = aims(game);
                 const int digit = aimed ? game.code()[game.cursor() - 1] - '0' : 1 + below(6);
                 return {Kind::Key, digit - 1 + 6 * below(2)};
             }
@@ -151,6 +152,10 @@ public:
 
 private:
     int below(int n) { return std::uniform_int_distribution<>(0, n - 1)(rng_); }
+    // On the sixth row a player aims harder, so that the last row's win comes up often enough.
+    bool aims(const GameModel& game) {
+        return std::uniform_real_distribution<>(0, 1)(rng_) < (game.activeRow() == 6 ? 0.8 : style_.aimed);
+    }
 
     std::mt19937_64 rng_;
     Style style_;
@@ -248,19 +253,29 @@ private slots:
         const int first = single >= 0 ? single : environment("TARVO_RANDOM_PLAY_FIRST_SEED", 0);
         const int count = single >= 0 ? 1 : environment("TARVO_RANDOM_PLAY_SEQUENCES", 200);
         long events = 0;
-        int endings[4] = {};
         for (int seed = first; seed < first + count; ++seed) {
-            play(std::uint64_t(seed), events, endings);
+            play(std::uint64_t(seed), events);
             if (QTest::currentTestFailed())
                 return;
         }
-        qInfo("%d sequences, %ld events, 0 divergences; endings: %d wins, %d sixth-row losses, %d time-outs",
-              count, events, endings[int(Ending::Win)], endings[int(Ending::SixthRowLoss)],
-              endings[int(Ending::TimeOut)]);
+        std::string counts;
+        for (const auto& [what, times] : reached_)
+            counts += "\n  " + what + ": " + std::to_string(times);
+        qInfo("%d sequences, %ld events, 0 divergences; reached:%s", count, events, counts.c_str());
+        if (single >= 0)
+            return;
+        // A change to the event mix must not quietly stop play from reaching these.
+        for (const char* what :
+             {"a win on row 1", "a win on row 6", "a loss on the sixth row", "a time-out at Hard",
+              "a time-out at Normal", "Show on an incomplete row", "About closed by OK",
+              "About closed by Escape", "About closed by its close button", "New from File > New",
+              "New from Level > Hard", "New from Level > Normal", "New from Level > Easy",
+              "a minute borrowed at Normal", "a minute borrowed at Easy", "a key after an ending"})
+            QVERIFY2(reached_.count(what), qPrintable(QString("random play never reached ") + what));
     }
 
 private:
-    void play(std::uint64_t seed, long& events, int* endings) {
+    void play(std::uint64_t seed, long& events) {
         Sequence sequence(seed);
         GameModel game;
         const std::string first = sequence.code();
@@ -273,9 +288,10 @@ private:
             log.push_back(describe(event));
             if (log.size() > 25)
                 log.pop_front();
+            const GameModel before = game;
             apply(event, game);
             ++events;
-            ++endings[int(game.lastEnding())];
+            countReached(event, before, game);
             const std::string expected = game.screen();
             const std::string actual = screen();
             if (actual != expected) {
@@ -289,6 +305,34 @@ private:
             }
         }
         closeEverything();
+    }
+
+    // What the event brought about that the suite relies on random play to reach.
+    void countReached(const Event& e, const GameModel& before, const GameModel& after) {
+        static const char* const levels[] = {"Hard", "Normal", "Easy"};
+        const bool onTheBoard = !before.aboutOpen();
+        const bool shows = e.kind == Kind::Show || (e.kind == Kind::Key && e.a >= kFirstShow);
+        if (after.lastEnding() == Ending::Win)
+            ++reached_["a win on row " + std::to_string(before.activeRow())];
+        if (after.lastEnding() == Ending::SixthRowLoss)
+            ++reached_["a loss on the sixth row"];
+        if (after.lastEnding() == Ending::TimeOut)
+            ++reached_[std::string("a time-out at ") + levels[int(before.level())]];
+        if (after.minutesBorrowed() > before.minutesBorrowed())
+            ++reached_[std::string("a minute borrowed at ") + levels[int(after.level())]];
+        if (shows && onTheBoard && !before.ended() &&
+            before.row(before.activeRow()).find(' ') != std::string::npos)
+            ++reached_["Show on an incomplete row"];
+        if (e.kind == Kind::Key && onTheBoard && before.ended())
+            ++reached_["a key after an ending"];
+        if (e.kind == Kind::CloseAbout && before.aboutOpen())
+            ++reached_[std::string("About closed by ") + (e.a == 0   ? "OK"
+                                                          : e.a == 1 ? "its close button"
+                                                                     : "Escape")];
+        if (e.kind == Kind::New && onTheBoard)
+            ++reached_["New from File > New"];
+        if (e.kind == Kind::ChooseLevel && onTheBoard)
+            ++reached_[std::string("New from Level > ") + levels[e.a]];
     }
 
     void apply(const Event& e, GameModel& game) {
@@ -363,6 +407,7 @@ private:
     }
 
     FixedGame game_;
+    std::map<std::string, long> reached_;
 };
 
 QTEST_MAIN(RandomPlayTest)

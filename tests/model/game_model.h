@@ -38,6 +38,9 @@ public:
     const std::string& row(int row) const { return slots_[row - 1]; }  // ' ' for an empty slot
     const std::string& code() const { return code_; }
     Ending lastEnding() const { return lastEnding_; }  // the ending the last event brought, if any
+    bool ended() const { return !showButton_; }
+    Level level() const { return level_; }
+    int minutesBorrowed() const { return borrowed_; }
 
     // Everything on the screen, in the same words as the test reads it off the real windows.
     std::string screen() const;
