@@ -207,16 +207,32 @@ void FormWindow::announce(const QString& text, bool echo) {
     speech_->say(text, echo);
 }
 
-// On X11 a held key repeats as a release and a press; when the toolkit's queue lags, as it does
-// under a screen reader, it takes some of those pairs for the player's own. A press hard on the
-// heels of a repeat of the same key repeats too.
+// On X11 a held key repeats as a release and a press at the same instant; when the toolkit's
+// queue lags, as it does under a screen reader, it takes some of those pairs for the player's
+// own. A press hard on the heels of a long press's release, or of a repeat, repeats too.
 bool FormWindow::isHeldDown(const QKeyEvent* event) {
-    constexpr int kRepeatGap = 200;  // ms; the system repeats a held key every 30 to 50
-    const bool repeat =
-        event->isAutoRepeat() || (event->key() == repeatingKey_ && sinceRepeat_.elapsed() < kRepeatGap);
-    repeatingKey_ = repeat ? event->key() : 0;
-    sinceRepeat_.start();
+    constexpr int kRepeatDelay = 250;  // ms a key is held before the system repeats it, at least
+    constexpr int kRepeatGap = 200;    // ms; the system repeats a held key every 30 to 50
+    constexpr int kReleaseGap = 50;    // ms; no finger presses a key again sooner
+    KeyRepeats& r = repeats_;
+    const bool same = event->key() == r.key;
+    const bool repeat = event->isAutoRepeat() ||
+                        (same && r.repeating && r.lastPress.elapsed() < kRepeatGap) ||
+                        (same && r.heldFor >= kRepeatDelay && r.released.elapsed() < kReleaseGap);
+    if (!repeat || !same)
+        r.firstPress.start();
+    r.key = event->key();
+    r.repeating = repeat;
+    r.heldFor = -1;
+    r.lastPress.start();
     return repeat;
+}
+
+void FormWindow::keyReleased(const QKeyEvent* event) {
+    if (event->key() == repeats_.key && repeats_.firstPress.isValid()) {
+        repeats_.heldFor = repeats_.firstPress.elapsed();
+        repeats_.released.start();
+    }
 }
 
 bool FormWindow::previewKey(QObject* receiver, const QKeyEvent* event) {
@@ -238,6 +254,8 @@ bool FormWindow::previewKey(QObject* receiver, const QKeyEvent* event) {
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!inputBlocked_) {  // watching its own controls for keys
+        if (event->type() == QEvent::KeyRelease && watched == (focusWidget() ? focusWidget() : this))
+            keyReleased(static_cast<QKeyEvent*>(event));
         if (event->type() != QEvent::KeyPress)
             return false;
         if (speech_)

@@ -101,13 +101,18 @@ private:
     void raiseClose();
     bool previewKey(QObject* receiver, const QKeyEvent* event);
     bool isHeldDown(const QKeyEvent* event);
+    void keyReleased(const QKeyEvent* event);
 
     QVBoxLayout* layout_;
     ClientArea* client_;
     QMenuBar* menuBar_ = nullptr;
     SpeechBar* speech_ = nullptr;
-    int repeatingKey_ = 0;  // the key whose repeats came last
-    QElapsedTimer sinceRepeat_;
+    struct KeyRepeats {
+        int key = 0;  // the key pressed last
+        bool repeating = false;
+        qint64 heldFor = -1;  // ms from its first press to its release; -1 while down
+        QElapsedTimer firstPress, lastPress, released;
+    } repeats_;
     Handler close_ = nullptr;
     KeyDownHandler keyDown_ = nullptr;
     bool closeOnEscape_;

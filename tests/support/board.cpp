@@ -86,7 +86,7 @@ void pressKeys(const QString& keys) {
                                               {"T", Qt::Key_T},         {"Return", Qt::Key_Return},
                                               {"Enter", Qt::Key_Enter}, {"Tab", Qt::Key_Tab}};
     for (QString name : keys.split(' ', Qt::SkipEmptyParts)) {
-        const bool held = name.startsWith("Held+");  // the system's auto-repeat, three times
+        const bool held = name.startsWith("Held+");  // three repeats of the system's
         if (held)
             name.remove(0, 5);
         Qt::KeyboardModifiers modifiers;
@@ -106,8 +106,14 @@ void pressKeys(const QString& keys) {
         QWidget* board = boardWidget();
         QWidget* to = board->focusWidget() ? board->focusWidget() : board;
         QTest::keyPress(to, key, modifiers);
-        for (int i = 0; held && i < 3; ++i) {  // the last as the toolkit gives it when its queue lags
-            QKeyEvent repeat(QEvent::KeyPress, key, modifiers, QString(), i < 2);
+        // Held past the system's repeat delay, then repeated as the toolkit gives it when its
+        // queue lags: a release and a press, a press marked as a repeat, a press.
+        for (int i = 0; held && i < 3; ++i) {
+            if (i == 0) {
+                QTest::qSleep(300);
+                QTest::keyRelease(to, key, modifiers);
+            }
+            QKeyEvent repeat(QEvent::KeyPress, key, modifiers, QString(), i == 1);
             QApplication::sendEvent(to, &repeat);
         }
         QTest::keyRelease(to, key, modifiers);
