@@ -33,16 +33,15 @@ std::vector<HeldMessage> heldBack;
 // Why the toolkit could not start, in the words of the first message it held back.
 QString whyNoStart(const QString& fatal) {
     const std::lock_guard lock(holding);
+    static const QString noDisplay = QStringLiteral("could not connect to display");
     for (const HeldMessage& held : heldBack) {
-        static const QString noDisplay = QStringLiteral("could not connect to display");
-        if (held.category == "qt.qpa.xcb" && held.text.startsWith(noDisplay)) {
-            if (!held.text.mid(noDisplay.size()).trimmed().isEmpty())
-                return QStringLiteral("no display to open the window on (%1)").arg(held.text);
-            return qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-                       ? QStringLiteral(
-                             "no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)")
-                       : QStringLiteral("no display to open the window on (DISPLAY is not set)");
-        }
+        if (held.category != "qt.qpa.xcb" || !held.text.startsWith(noDisplay))
+            continue;
+        const QString why = !held.text.mid(noDisplay.size()).trimmed().isEmpty() ? held.text
+                            : qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                                ? QStringLiteral("DISPLAY and WAYLAND_DISPLAY are not set")
+                                : QStringLiteral("DISPLAY is not set");
+        return QStringLiteral("no display to open the window on (%1)").arg(why);
     }
     const QString cause = heldBack.empty() ? fatal.section('\n', 0, 0) : heldBack.front().text;
     return QStringLiteral("the toolkit could not start (%1)").arg(cause);
@@ -72,12 +71,11 @@ std::unique_ptr<QApplication> startToolkit(int& argc, char** argv) {
         const std::lock_guard lock(holding);
         held.swap(heldBack);
     }
-    for (const HeldMessage& m : held) {
-        const QMessageLogContext context(m.file.isNull() ? nullptr : m.file.constData(), m.line,
-                                         m.function.isNull() ? nullptr : m.function.constData(),
-                                         m.category.isNull() ? nullptr : m.category.constData());
-        qt_message_output(m.type, context, m.text);
-    }
+    const auto orNull = [](const QByteArray& text) { return text.isNull() ? nullptr : text.constData(); };
+    for (const HeldMessage& m : held)
+        qt_message_output(m.type,
+                          QMessageLogContext(orNull(m.file), m.line, orNull(m.function), orNull(m.category)),
+                          m.text);
     return app;
 }
 

@@ -236,13 +236,11 @@ void FormWindow::keyReleased(const QKeyEvent* event) {
 }
 
 bool FormWindow::previewKey(QObject* receiver, const QKeyEvent* event) {
-    // A key that its first receiver ignores goes on to the parents: preview it there only. Keys
-    // of the menu bar, of a text box and with the logo key held are theirs and the desktop's.
-    QWidget* first = focusWidget() ? focusWidget() : this;
+    // Keys of the menu bar, of a text box and with the logo key held are theirs and the desktop's.
     const Qt::KeyboardModifiers held = event->modifiers();
     int code = keyCodeOf(event);
-    if (!keyDown_ || unloaded_ || receiver != first || qobject_cast<QLineEdit*>(receiver) ||
-        (held & Qt::MetaModifier) || code == 0)
+    if (!keyDown_ || unloaded_ || qobject_cast<QLineEdit*>(receiver) || (held & Qt::MetaModifier) ||
+        code == 0)
         return false;
     const int shift = (held & Qt::ShiftModifier ? kShiftKey : 0) |
                       (held & Qt::ControlModifier ? kCtrlKey : 0) | (held & Qt::AltModifier ? kAltKey : 0);
@@ -254,7 +252,10 @@ bool FormWindow::previewKey(QObject* receiver, const QKeyEvent* event) {
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!inputBlocked_) {  // watching its own controls for keys
-        if (event->type() == QEvent::KeyRelease && watched == (focusWidget() ? focusWidget() : this))
+        // A key that its first receiver ignores goes on to the parents: see it there only.
+        if (watched != (focusWidget() ? focusWidget() : this))
+            return false;
+        if (event->type() == QEvent::KeyRelease)
             keyReleased(static_cast<QKeyEvent*>(event));
         if (event->type() != QEvent::KeyPress)
             return false;

@@ -65,8 +65,8 @@ private:
     };
     void speakIfHeard();
     std::vector<Waiting> waiting_;
-    std::vector<Waiting>
-        told_;  // the last texts spoken that are no echoes, for as long as a key may cut them
+    // The last texts spoken that are no echoes, for as long as a key may cut them.
+    std::vector<Waiting> told_;
     QElapsedTimer sinceKey_, sinceTold_;
     std::deque<QWidget*> notes_;  // the newest last
     QTimer afterHandler_;

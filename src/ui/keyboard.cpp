@@ -38,26 +38,18 @@ void typeDigit(BoardWindow& board, int digit) {
     board.echo(slotInWords(board, cursor.row, at));
 }
 
-// The rows told so far: after an ending the active row is no more, only the scored rows are.
-int rowsToReview(const BoardWindow& board) {
-    if (board.Command1.isEnabled())
-        return Module1.CurrentRow;
-    const auto told = std::find(board.scoresInWords.begin(), board.scoresInWords.end(), "");
-    return int(told - board.scoresInWords.begin());
-}
-
-// Up and Down move over the rows played and the active row, where a scored row tells its
-// guess and score.
+// Up and Down move over the scored rows and, while the game goes on, the active row; a scored
+// row tells its guess and score.
 void moveOverRows(BoardWindow& board, int KeyCode) {
     BoardWindow::KeyboardCursor& cursor = board.cursor;
-    const int last = rowsToReview(board);
+    const auto& scores = board.scoresInWords;
+    const int last =
+        int(std::find(scores.begin(), scores.end(), "") - scores.begin()) + board.Command1.isEnabled();
     if (last == 0)
         return;  // lost on time before the first score: nothing to review
     cursor.row = std::clamp(cursor.row + (KeyCode == kKeyUp ? -1 : 1), 1, last);
-    if (cursor.row != Module1.CurrentRow || !board.Command1.isEnabled())
-        board.echo(board.scoresInWords[std::size_t(cursor.row - 1)]);
-    else
-        board.echo(slotInWords(board, cursor.row, cursor.position));
+    const std::string& score = scores[std::size_t(cursor.row - 1)];
+    board.echo(score.empty() ? slotInWords(board, cursor.row, cursor.position) : score);
 }
 
 // Left, Right, Home and End move within a row.
