@@ -6,7 +6,8 @@ set -euo pipefail
 
 run_packages=(
   build-essential cmake ninja-build
-  qt6-base-dev
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools
+  qt6-translations-l10n
   fonts-liberation
 )
 test_packages=(

@@ -6,7 +6,9 @@
 int main(int argc, char** argv) {
     if (const auto status = tarvo::platform::readCommandLine(
             argc, argv,
-            "A code-breaking game: find the hidden four-digit code in six rows, against the clock."))
+            TARVO_TEXT(
+                "Command line",
+                "A code-breaking game: find the hidden four-digit code in six rows, against the clock.")))
         return *status;
     tarvo::platform::Application app(argc, argv);
     return app.run(tarvo::startUp);

@@ -4,14 +4,17 @@
 #include "game/module1.h"
 #include "game/reports.h"
 #include "platform/conversions.h"
+#include "platform/translation.h"
 #include "ui/board_window.h"
+
+#include <string>
 
 namespace tarvo {
 
 namespace {
 
-constexpr const char* kWon = "You Won !";
-constexpr const char* kLost = "You Lost !";
+constexpr platform::Text kWon = TARVO_TEXT("Board", "You Won !");
+constexpr platform::Text kLost = TARVO_TEXT("Board", "You Lost !");
 
 void revealCode() {
     for (int k = 1; k <= 4; ++k)
@@ -24,7 +27,8 @@ void disableTiles() {
 }
 
 // The end of a game on the board: message, code, then "Show", the clock and the tiles frozen.
-void endOnTheBoard(const char* message) {
+void endOnTheBoard(platform::Text ending) {
+    const std::string message = platform::translated(ending);
     Form1().Label35.setCaption(message);
     revealCode();
     Form1().Command1.setEnabled(false);
@@ -47,10 +51,11 @@ void lossOnTimeSequence() {
     Form1().Text1.setEnabled(false);
     Form1().Timer1.setEnabled(false);
     revealCode();
-    Form1().Label35.setCaption(kLost);
+    const std::string message = platform::translated(kLost);
+    Form1().Label35.setCaption(message);
     Form1().Command1.setEnabled(false);
     disableTiles();
-    gameEnded(kLost, Module1.SecretCode);
+    gameEnded(message, Module1.SecretCode);
 }
 
 }  // namespace tarvo

@@ -3,6 +3,7 @@
 
 #include "platform/picture.h"
 #include "platform/program_folder.h"
+#include "platform/translation.h"
 #include "ui/board_window.h"
 
 #include <string>
@@ -13,15 +14,15 @@ namespace {
 
 struct PegKind {
     const char* icon;
-    const char* meaning;  // as a screen reader says it
+    platform::Text meaning;  // as a screen reader says it
 };
-constexpr PegKind kInPlace{InPlaceIcon, "black, a right digit in its right place"};
-constexpr PegKind kOutOfPlace{OutOfPlaceIcon, "white, a right digit in another place"};
+constexpr PegKind kInPlace{InPlaceIcon, TARVO_TEXT("Board", "black, a right digit in its right place")};
+constexpr PegKind kOutOfPlace{OutOfPlaceIcon, TARVO_TEXT("Board", "white, a right digit in another place")};
 
 void setPeg(int row, int position, const PegKind& kind) {
     const std::string path = platform::programFolder() + kind.icon;
     const platform::Picture picture = platform::loadPicture(path);
-    Form1().peg(row, position).setPicture(picture, kind.meaning);
+    Form1().peg(row, position).setPicture(picture, platform::translated(kind.meaning));
 }
 
 }  // namespace

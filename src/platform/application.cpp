@@ -3,6 +3,7 @@
 
 #include "platform/form.h"
 #include "platform/run_time_error.h"
+#include "platform/translation.h"
 
 #include <QApplication>
 
@@ -37,14 +38,17 @@ QString whyNoStart(const QString& fatal) {
     for (const HeldMessage& held : heldBack) {
         if (held.category != "qt.qpa.xcb" || !held.text.startsWith(noDisplay))
             continue;
-        const QString why = !held.text.mid(noDisplay.size()).trimmed().isEmpty() ? held.text
-                            : qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-                                ? QStringLiteral("DISPLAY and WAYLAND_DISPLAY are not set")
-                                : QStringLiteral("DISPLAY is not set");
-        return QStringLiteral("no display to open the window on (%1)").arg(why);
+        const std::string why =
+            !held.text.mid(noDisplay.size()).trimmed().isEmpty() ? held.text.toStdString()
+            : qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                ? translated(TARVO_TEXT("Errors", "DISPLAY and WAYLAND_DISPLAY are not set"))
+                : translated(TARVO_TEXT("Errors", "DISPLAY is not set"));
+        return QString::fromStdString(
+            translated(TARVO_TEXT("Errors", "no display to open the window on (%1)"), {why}));
     }
     const QString cause = heldBack.empty() ? fatal.section('\n', 0, 0) : heldBack.front().text;
-    return QStringLiteral("the toolkit could not start (%1)").arg(cause);
+    return QString::fromStdString(
+        translated(TARVO_TEXT("Errors", "the toolkit could not start (%1)"), {cause.toStdString()}));
 }
 
 void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -86,6 +90,7 @@ Application::Application(int& argc, char** argv) : app_(startToolkit(argc, argv)
     QApplication::setApplicationDisplayName(QString::fromUtf8(applicationTitle()));
     QApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION_TEXT));
     QGuiApplication::setDesktopFileName(QStringLiteral(TARVO_APP_ID));  // for the shell's window matching
+    useDesktopLanguage();
     // The program ends through End only: re-creating a window must never quit it.
     QApplication::setQuitOnLastWindowClosed(false);
 }

@@ -15,7 +15,7 @@ namespace tarvo::platform {
 struct CommandButtonSpec {
     std::string name{};
     TwipsRect rect{};
-    std::string_view caption{};
+    std::string caption{};
     ControlLook look{};
     bool enabled = true;
     Accessible accessible{};

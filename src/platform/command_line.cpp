@@ -2,8 +2,10 @@
 #include "platform/command_line.h"
 
 #include "platform/application.h"
+#include "platform/translation.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
@@ -68,7 +70,8 @@ QStringList withoutToolkitOptions(const QStringList& arguments, QString& error) 
         if (!toolkit)
             ours << arguments[i];
         else if (toolkit->first.value != Value::None && !toolkit->second && ++i == arguments.size())
-            error = QStringLiteral("Missing value after '%1'.").arg(arguments.back());
+            error = QString::fromStdString(translated(TARVO_TEXT("Command line", "Missing value after '%1'."),
+                                                      {arguments.back().toStdString()}));
     }
     return ours;
 }
@@ -82,7 +85,17 @@ void print(std::FILE* to, const QString& text) {
 
 std::span<const ToolkitOption> toolkitOptions() { return kToolkitOptions; }
 
-std::optional<int> readCommandLine(int argc, const char* const* argv, std::string_view whatItIs) {
+std::optional<int> readCommandLine(int argc, const char* const* argv, Text whatItIs) {
+    // The parser's own words ("Usage:", "Unknown option") are the toolkit's, translated only
+    // through an application object; the game's comes later, when there is a display.
+    int coreArgc = 1;
+    char name[] = "tarvo";
+    char* coreArgv[] = {name, nullptr};
+    std::optional<QCoreApplication> core;
+    if (!QCoreApplication::instance())
+        core.emplace(coreArgc, coreArgv);
+    useDesktopLanguage();
+
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -91,23 +104,29 @@ std::optional<int> readCommandLine(int argc, const char* const* argv, std::strin
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);  // -version, as -style
-    parser.setApplicationDescription(QString::fromUtf8(whatItIs.data(), qsizetype(whatItIs.size())));
-    const QCommandLineOption help({"h", "help"}, QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({"v", "version"}, QStringLiteral("Show the version and exit."));
+    parser.setApplicationDescription(QString::fromStdString(translated(whatItIs)));
+    const QCommandLineOption help(
+        {"h", "help"},
+        QString::fromStdString(translated(TARVO_TEXT("Command line", "Show this help and exit."))));
+    const QCommandLineOption version(
+        {"v", "version"},
+        QString::fromStdString(translated(TARVO_TEXT("Command line", "Show the version and exit."))));
     parser.addOption(help);
     parser.addOption(version);
     // Without an application object the parser cannot know the program's name.
     const QString usage =
         parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("tarvo")) +
-        QStringLiteral(
-            "\nThe toolkit's own options, such as -platform NAME and -style NAME, "
-            "are accepted too.\n");
+        QString::fromStdString(
+            translated(TARVO_TEXT("Command line",
+                                  "\nThe toolkit's own options, such as -platform NAME and "
+                                  "-style NAME, are accepted too.\n")));
     QString error;
     const QStringList ours = withoutToolkitOptions(arguments, error);
     if (error.isEmpty() && !parser.parse(ours))
         error = parser.errorText();
     else if (error.isEmpty() && !parser.positionalArguments().isEmpty())
-        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+        error = QString::fromStdString(translated(TARVO_TEXT("Command line", "Unexpected argument '%1'."),
+                                                  {parser.positionalArguments().constFirst().toStdString()}));
     if (!error.isEmpty()) {
         print(stderr, QStringLiteral("tarvo: %1\n").arg(error) + usage);
         return 2;

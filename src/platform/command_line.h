@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/translation.h"
+
 #include <optional>
 #include <span>
 #include <string_view>
@@ -20,6 +22,6 @@ std::span<const ToolkitOption> toolkitOptions();
 // print to standard output; an unknown option or an argument prints an error and the usage to
 // standard error. Returns the exit status when the program has nothing more to do; nothing when
 // it goes on to start, with the toolkit's own options (-platform, -style, ...) left in argv.
-std::optional<int> readCommandLine(int argc, const char* const* argv, std::string_view whatItIs);
+std::optional<int> readCommandLine(int argc, const char* const* argv, Text whatItIs);
 
 }  // namespace tarvo::platform

@@ -16,7 +16,7 @@ enum class DragMode { Manual, Automatic };
 struct LabelSpec {
     std::string name{};
     TwipsRect rect{};
-    std::string_view caption{};
+    std::string caption{};
     ControlLook look{};
     bool enabled = true;
     std::string_view tag{};

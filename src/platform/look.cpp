@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/widgets.h"
 
+#include "platform/translation.h"
+
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPalette>
@@ -111,7 +113,10 @@ QString setAccessible(QWidget* control, const Accessible& accessible) {
 
 void speakState(QWidget* control, const QString& name, const QString& state) {
     if (!name.isEmpty())
-        control->setAccessibleName(state.isEmpty() ? name : name + QStringLiteral(": ") + state);
+        control->setAccessibleName(state.isEmpty()
+                                       ? name
+                                       : toQString(translated(TARVO_TEXT("Speech", "%1: %2"),
+                                                              {name.toStdString(), state.toStdString()})));
 }
 
 }  // namespace tarvo::platform

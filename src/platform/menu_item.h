@@ -13,7 +13,7 @@ namespace tarvo::platform {
 
 struct MenuSpec {
     std::string name{};
-    std::string_view caption{};     // "&" marks the access key
+    std::string caption{};          // "&" marks the access key
     std::optional<bool> checked{};  // set: the item shows a check mark when checked
 };
 

@@ -3,6 +3,7 @@
 
 #include "platform/program_folder.h"
 #include "platform/run_time_error.h"
+#include "platform/translation.h"
 
 #include <QImageReader>
 #include <QPixmap>
@@ -17,8 +18,8 @@ Picture loadPicture(std::string_view path) {
     QImageReader reader(QString::fromStdString(file));
     const QImage image = reader.read();
     if (image.isNull())
-        throw RunTimeError("Load picture",
-                           "cannot load \"" + file + "\": " + reader.errorString().toStdString());
+        throw RunTimeError("Load picture", translated(TARVO_TEXT("Errors", "cannot load \"%1\": %2"),
+                                                      {file, reader.errorString().toStdString()}));
     return Picture(std::make_shared<const QPixmap>(QPixmap::fromImage(image)), file);
 }
 

@@ -2,6 +2,7 @@
 #include "platform/run_time_error.h"
 
 #include "platform/application.h"
+#include "platform/translation.h"
 
 #include <QMessageBox>
 
@@ -26,7 +27,8 @@ RunTimeError::RunTimeError(std::string operation, std::string detail)
       detail_(std::move(detail)) {}
 
 std::string runTimeErrorReport(const RunTimeError& error) {
-    return "Run-time error in \"" + error.operation() + "\": " + error.detail();
+    return translated(TARVO_TEXT("Errors", "Run-time error in \"%1\": %2"),
+                      {error.operation(), error.detail()});
 }
 
 void setRunTimeErrorReporter(RunTimeErrorReporter reporter) { testReporter = reporter; }

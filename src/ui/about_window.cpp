@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/about_window.h"
 
+#include "platform/translation.h"
 #include "ui/board_window.h"
-
-#include <string_view>
 
 namespace tarvo {
 
@@ -16,21 +15,22 @@ constexpr ControlLook kText{.font = {"Verdana", 8.25, false}};
 struct AboutLine {
     const char* name;
     TwipsRect rect;
-    std::string_view caption;
+    Text caption;
 };
 
-// In tab order; the left column names the values on the right.
+// In tab order; the left column names the values on the right, which are the same in every
+// language. The spaces after the names are not seen.
 constexpr AboutLine kLinesBeforeOk[] = {
-    {"Label1", {581, 120, 1455, 255}, "Author"},
-    {"Label2", {581, 1200, 1455, 255}, "Created               "},
-    {"Label3", {581, 840, 1455, 255}, "Version                "},
-    {"Label4", {2388, 120, 2400, 255}, "The Tarvo project"},
-    {"Label5", {2388, 1200, 2400, 255}, "16.02.2003."},
-    {"Label6", {2388, 840, 2400, 255}, "1.00"},
+    {"Label1", {581, 120, 1455, 255}, TARVO_TEXT("About", "Author")},
+    {"Label2", {581, 1200, 1455, 255}, TARVO_TEXT("About", "Created               ")},
+    {"Label3", {581, 840, 1455, 255}, TARVO_TEXT("About", "Version                ")},
+    {"Label4", {2388, 120, 2400, 255}, asItStands("The Tarvo project")},
+    {"Label5", {2388, 1200, 2400, 255}, asItStands("16.02.2003.")},
+    {"Label6", {2388, 840, 2400, 255}, asItStands("1.00")},
 };
 constexpr AboutLine kLinesAfterOk[] = {
-    {"Label7", {581, 480, 1455, 255}, "E-Mail "},
-    {"Label8", {2388, 480, 2415, 255}, "tarvo@tarvo.example"},
+    {"Label7", {581, 480, 1455, 255}, TARVO_TEXT("About", "E-Mail ")},
+    {"Label8", {2388, 480, 2415, 255}, asItStands("tarvo@tarvo.example")},
 };
 
 FormSpec aboutForm() {
@@ -50,13 +50,13 @@ FormSpec aboutForm() {
 
 AboutWindow::AboutWindow() : Form(aboutForm()) {
     const auto addLine = [this](const AboutLine& line) {
-        addLabel({.name = line.name, .rect = line.rect, .caption = line.caption, .look = kText});
+        addLabel({.name = line.name, .rect = line.rect, .caption = translated(line.caption), .look = kText});
     };
     for (const AboutLine& line : kLinesBeforeOk)
         addLine(line);
     Command1 = addCommandButton({.name = "Command1",
                                  .rect = {1965, 1680, 1455, 375},
-                                 .caption = "OK",
+                                 .caption = translated(TARVO_TEXT("About", "OK")),
                                  .look = {.mousePointer = MousePointer::PointingHand}});
     for (const AboutLine& line : kLinesAfterOk)
         addLine(line);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/board_layout.h"
 
+#include "platform/translation.h"
+
 #include <array>
 #include <string>
 
@@ -39,8 +41,9 @@ constexpr std::array<int, 4> kCodeLabelLefts{2100, 2700, 3300, 3900};
 
 std::string numbered(const char* kind, int number) { return kind + std::to_string(number); }
 
-std::string rowAnd(int row, const char* kind, int position) {
-    return "Row " + std::to_string(row) + ", " + kind + " " + std::to_string(position);
+// "Row 2, position 3" and the like: a text with a row and a position in it.
+std::string rowAnd(Text text, int row, int position) {
+    return translated(text, {std::to_string(row), std::to_string(position)});
 }
 
 }  // namespace
@@ -66,8 +69,8 @@ LabelSpec codeLabel(int position) {
         .look = {.font = {"Arial", 21.75, true},
                  .border = Border::FixedSingle,
                  .alignment = Alignment::Center},
-        .accessible = {"Code, position " + std::to_string(position),
-                       "The hidden code, shown when the game ends"},
+        .accessible = {translated(TARVO_TEXT("Board", "Code, position %1"), {std::to_string(position)}),
+                       translated(TARVO_TEXT("Board", "The hidden code, shown when the game ends"))},
     };
 }
 
@@ -76,7 +79,7 @@ LabelSpec rowNumber(int row) {
     return {
         .name = numbered("Label", 4 + row),
         .rect = {135, rowTop(row), 255, kCell},
-        .caption = kCaptions.at(std::size_t(row - 1)),
+        .caption = std::string(kCaptions.at(std::size_t(row - 1))),
         .look = {.font = kArial12Bold, .backColour = kLightGrey, .alignment = Alignment::Center},
     };
 }
@@ -87,7 +90,8 @@ LabelSpec slot(int row, int position) {
         .rect = {slotLeft(position), rowTop(row), kCell, kCell},
         .look = {.font = kArial12Bold, .border = Border::FixedSingle, .alignment = Alignment::Center},
         .enabled = row == 1,
-        .accessible = {rowAnd(row, "position", position), "Drop a digit tile here"},
+        .accessible = {rowAnd(TARVO_TEXT("Board", "Row %1, position %2"), row, position),
+                       translated(TARVO_TEXT("Board", "Drop a digit tile here"))},
     };
 }
 
@@ -96,8 +100,10 @@ ImageSpec peg(int row, int position) {
         .name = numbered("Image", 4 * (row - 1) + position),
         .rect = {pegLeft(position), rowTop(row), kCell, kCell},
         .stretch = true,
-        .accessible = {rowAnd(row, "peg", position),
-                       "Black: a right digit in its right place. White: a right digit in another place."},
+        .accessible = {rowAnd(TARVO_TEXT("Board", "Row %1, peg %2"), row, position),
+                       translated(TARVO_TEXT("Board",
+                                             "Black: a right digit in its right place. White: a right "
+                                             "digit in another place."))},
     };
 }
 
@@ -108,14 +114,15 @@ LabelSpec tile(int digit) {
     return {
         .name = numbered("Label", 58 + digit),
         .rect = {place.left, place.top, kTileSize, kTileSize},
-        .caption = text,
+        .caption = std::string(text),
         .look = {.border = Border::FixedSingle,
                  .alignment = Alignment::Center,
                  .mousePointer = MousePointer::PointingHand},
         .tag = text,
         .dragMode = DragMode::Automatic,
-        .accessible = {.name = "Digit " + std::string(text),
-                       .description = "Drag it onto a slot of the current row",
+        .accessible = {.name = translated(TARVO_TEXT("Board", "Digit %1"), {text}),
+                       .description =
+                           translated(TARVO_TEXT("Board", "Drag it onto a slot of the current row")),
                        .stateSpoken = false},
     };
 }
@@ -128,7 +135,8 @@ LabelSpec message() {
                  .backColour = kLightGrey,
                  .foreColour = kBlue,
                  .alignment = Alignment::Center},
-        .accessible = {"Message", "Says whether you won or lost"},
+        .accessible = {translated(TARVO_TEXT("Board", "Message")),
+                       translated(TARVO_TEXT("Board", "Says whether you won or lost"))},
     };
 }
 
@@ -136,9 +144,9 @@ CommandButtonSpec showButton() {
     return {
         .name = "Command1",
         .rect = {2640, 5160, 1215, 375},
-        .caption = "Show",
+        .caption = translated(TARVO_TEXT("Board", "Show")),
         .look = {.backColour = kSystemColour + 10, .mousePointer = MousePointer::PointingHand},
-        .accessible = {.description = "Scores the current row"},
+        .accessible = {.description = translated(TARVO_TEXT("Board", "Scores the current row"))},
     };
 }
 
@@ -154,7 +162,8 @@ TextBoxSpec clock() {
         // Not on the way of Tab: a screen reader would read out every second while it has the
         // focus. T tells the time instead.
         .tabStop = false,
-        .accessible = {"Time left", "Minutes and seconds left to find the code"},
+        .accessible = {translated(TARVO_TEXT("Board", "Time left")),
+                       translated(TARVO_TEXT("Board", "Minutes and seconds left to find the code"))},
     };
 }
 

@@ -6,11 +6,13 @@
 #include "control/start_up.h"
 #include "game/show.h"
 #include "platform/run_time_error.h"
+#include "platform/translation.h"
 #include "ui/about_window.h"
 #include "ui/board_layout.h"
 #include "ui/drops.h"
 #include "ui/keyboard.h"
 
+#include <optional>
 #include <string>
 
 namespace tarvo {
@@ -21,22 +23,25 @@ using platform::MenuSpec;
 namespace {
 
 // The menu bar, top to bottom; a title starts a menu, the items below it fill it.
+// Every access key is the only one of its letter in the whole menu bar, in every language.
 struct MenuEntry {
     MenuItem BoardWindow::*item;
     bool title;
-    MenuSpec spec;
+    const char* name;
+    platform::Text caption;
+    std::optional<bool> checked;
 };
 
-const MenuEntry kMenus[] = {
-    {&BoardWindow::fFile, true, {"fFile", "&File", {}}},
-    {&BoardWindow::nNew, false, {"nNew", "&New", {}}},
-    {&BoardWindow::eExit, false, {"eExit", "E&xit", {}}},
-    {&BoardWindow::lLevel, true, {"lLevel", "&Level", {}}},
-    {&BoardWindow::hHard, false, {"hHard", "Ha&rd", false}},
-    {&BoardWindow::nNormal, false, {"nNormal", "N&ormal", true}},
-    {&BoardWindow::eEasy, false, {"eEasy", "&Easy", false}},
-    {&BoardWindow::hHelp, true, {"hHelp", "&Help", {}}},
-    {&BoardWindow::aAbout, false, {"aAbout", "&About", {}}},
+constexpr MenuEntry kMenus[] = {
+    {&BoardWindow::fFile, true, "fFile", TARVO_TEXT("Menu", "&File"), {}},
+    {&BoardWindow::nNew, false, "nNew", TARVO_TEXT("Menu", "&New"), {}},
+    {&BoardWindow::eExit, false, "eExit", TARVO_TEXT("Menu", "E&xit"), {}},
+    {&BoardWindow::lLevel, true, "lLevel", TARVO_TEXT("Menu", "&Level"), {}},
+    {&BoardWindow::hHard, false, "hHard", TARVO_TEXT("Menu", "Ha&rd"), false},
+    {&BoardWindow::nNormal, false, "nNormal", TARVO_TEXT("Menu", "N&ormal"), true},
+    {&BoardWindow::eEasy, false, "eEasy", TARVO_TEXT("Menu", "&Easy"), false},
+    {&BoardWindow::hHelp, true, "hHelp", TARVO_TEXT("Menu", "&Help"), {}},
+    {&BoardWindow::aAbout, false, "aAbout", TARVO_TEXT("Menu", "&About"), {}},
 };
 
 template <class Control, std::size_t N>
@@ -77,7 +82,8 @@ BoardWindow::BoardWindow() : Form(board_layout::form()) {
     MenuItem* menu = nullptr;
     for (const MenuEntry& entry : kMenus) {
         MenuItem& item = this->*entry.item;
-        item = entry.title ? addMenu(entry.spec) : addMenuItem(*menu, entry.spec);
+        const MenuSpec spec{entry.name, platform::translated(entry.caption), entry.checked};
+        item = entry.title ? addMenu(spec) : addMenuItem(*menu, spec);
         if (entry.title)
             menu = &item;
     }

@@ -3,31 +3,31 @@
 
 #include "game/reports.h"
 #include "platform/conversions.h"
+#include "platform/translation.h"
 #include "ui/board_window.h"
 
 namespace tarvo {
 
 namespace {
 
+using platform::decimalText;
+using platform::translated;
+
 std::string digitsInWords(const ByPosition<Byte>& digits) {
     std::string words;
     for (int k = 1; k <= 4; ++k)
-        words += (k > 1 ? " " : "") + platform::decimalText(digits(k));
+        words += (k > 1 ? " " : "") + decimalText(digits(k));
     return words;
 }
-
-std::string countOf(int count, const char* unit) {
-    return platform::decimalText(count) + " " + unit + (count == 1 ? "" : "s");
-}
-
-std::string rowName(int row) { return "Row " + platform::decimalText(row); }
 
 }  // namespace
 
 std::string slotInWords(BoardWindow& board, int row, int position) {
     const std::string digit = board.slot(row, position).caption();
-    const std::string name = rowName(row) + ", position " + platform::decimalText(position);
-    return digit.empty() ? name + ", empty" : name + ": " + digit;
+    return digit.empty() ? translated(TARVO_TEXT("Speech", "Row %1, position %2, empty"),
+                                      {decimalText(row), decimalText(position)})
+                         : translated(TARVO_TEXT("Speech", "Row %1, position %2: %3"),
+                                      {decimalText(row), decimalText(position), digit});
 }
 
 std::string timeInWords(std::string_view clockText) {
@@ -36,19 +36,24 @@ std::string timeInWords(std::string_view clockText) {
     const int seconds =
         colon == std::string_view::npos ? 0 : int(platform::numericValue(clockText.substr(colon + 1)));
     if (minutes == 0)
-        return countOf(seconds, "second") + " left";
-    return countOf(minutes, "minute") + (seconds ? " " + countOf(seconds, "second") : "") + " left";
+        return translated(TARVO_COUNTED("Speech", "%n second(s) left"), seconds);
+    if (seconds == 0)
+        return translated(TARVO_COUNTED("Speech", "%n minute(s) left"), minutes);
+    return translated(TARVO_TEXT("Speech", "%1 %2 left"),
+                      {translated(TARVO_COUNTED("Speech", "%n minute(s)"), minutes),
+                       translated(TARVO_COUNTED("Speech", "%n second(s)"), seconds)});
 }
 
 void rowIncomplete(int row, int position) {
-    Form1().announce(rowName(row) + ", position " + platform::decimalText(position) + " is empty.");
+    Form1().announce(translated(TARVO_TEXT("Speech", "Row %1, position %2 is empty."),
+                                {decimalText(row), decimalText(position)}));
 }
 
 void rowScored(int row, const ByPosition<Byte>& guess, int inPlace, int outOfPlace) {
     BoardWindow& board = Form1();
-    const std::string words = rowName(row) + ": " + digitsInWords(guess) + ". " +
-                              platform::decimalText(inPlace) + " in place, " +
-                              platform::decimalText(outOfPlace) + " out of place.";
+    const std::string words =
+        translated(TARVO_TEXT("Speech", "Row %1: %2. %3 in place, %4 out of place."),
+                   {decimalText(row), digitsInWords(guess), decimalText(inPlace), decimalText(outOfPlace)});
     board.scoresInWords[std::size_t(row - 1)] = words;
     if (!board.Command1.isEnabled())
         return;  // the ending has been told, and the code with it
@@ -62,7 +67,7 @@ void gameEnded(std::string_view message, const ByPosition<Byte>& code) {
     BoardWindow& board = Form1();
     board.cursor.shown = false;
     board.markCursor();
-    board.announce(std::string(message) + " The code was " + digitsInWords(code) + ".");
+    board.announce(translated(TARVO_TEXT("Speech", "%1 The code was %2."), {message, digitsInWords(code)}));
 }
 
 }  // namespace tarvo

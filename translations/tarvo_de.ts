@@ -1,0 +1,258 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>About</name>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Created               </source>
+        <translation>Erstellt</translation>
+    </message>
+    <message>
+        <source>Version                </source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>E-Mail </source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Board</name>
+    <message>
+        <source>You Won !</source>
+        <translation>Gewonnen !</translation>
+    </message>
+    <message>
+        <source>You Lost !</source>
+        <translation>Verloren !</translation>
+    </message>
+    <message>
+        <source>black, a right digit in its right place</source>
+        <translation>schwarz, eine richtige Ziffer an ihrer richtigen Stelle</translation>
+    </message>
+    <message>
+        <source>white, a right digit in another place</source>
+        <translation>weiß, eine richtige Ziffer an einer anderen Stelle</translation>
+    </message>
+    <message>
+        <source>Code, position %1</source>
+        <translation>Code, Stelle %1</translation>
+    </message>
+    <message>
+        <source>The hidden code, shown when the game ends</source>
+        <translation>Der verborgene Code, zu sehen am Ende des Spiels</translation>
+    </message>
+    <message>
+        <source>Row %1, position %2</source>
+        <translation>Reihe %1, Stelle %2</translation>
+    </message>
+    <message>
+        <source>Drop a digit tile here</source>
+        <translation>Hier eine Ziffer ablegen</translation>
+    </message>
+    <message>
+        <source>Row %1, peg %2</source>
+        <translation>Reihe %1, Stift %2</translation>
+    </message>
+    <message>
+        <source>Black: a right digit in its right place. White: a right digit in another place.</source>
+        <translation>Schwarz: eine richtige Ziffer an ihrer richtigen Stelle. Weiß: eine richtige Ziffer an einer anderen Stelle.</translation>
+    </message>
+    <message>
+        <source>Digit %1</source>
+        <translation>Ziffer %1</translation>
+    </message>
+    <message>
+        <source>Drag it onto a slot of the current row</source>
+        <translation>Auf ein Feld der aktuellen Reihe ziehen</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Says whether you won or lost</source>
+        <translation>Sagt, ob du gewonnen oder verloren hast</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Scores the current row</source>
+        <translation>Bewertet die aktuelle Reihe</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>Minutes and seconds left to find the code</source>
+        <translation>Minuten und Sekunden, die bleiben, um den Code zu finden</translation>
+    </message>
+</context>
+<context>
+    <name>Command line</name>
+    <message>
+        <source>A code-breaking game: find the hidden four-digit code in six rows, against the clock.</source>
+        <translation>Ein Spiel zum Knacken von Codes: Finde den verborgenen vierstelligen Code in sechs Reihen, gegen die Uhr.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Nach „%1“ fehlt ein Wert.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>
+The toolkit&apos;s own options, such as -platform NAME and -style NAME, are accepted too.
+</source>
+        <translation>
+Die Optionen des Toolkits, etwa -platform NAME und -style NAME, werden auch angenommen.
+</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <translation>DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set</source>
+        <translation>DISPLAY ist nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>no display to open the window on (%1)</source>
+        <translation>keine Anzeige, auf der sich das Fenster öffnen ließe (%1)</translation>
+    </message>
+    <message>
+        <source>the toolkit could not start (%1)</source>
+        <translation>das Toolkit konnte nicht starten (%1)</translation>
+    </message>
+    <message>
+        <source>cannot load &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>Run-time error in &quot;%1&quot;: %2</source>
+        <translation>Laufzeitfehler in „%1“: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <translation>&amp;Stufe</translation>
+    </message>
+    <message>
+        <source>Ha&amp;rd</source>
+        <translation>S&amp;chwer</translation>
+    </message>
+    <message>
+        <source>N&amp;ormal</source>
+        <translation>N&amp;ormal</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Leicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Row %1, position %2, empty</source>
+        <translation>Reihe %1, Stelle %2, leer</translation>
+    </message>
+    <message>
+        <source>Row %1, position %2: %3</source>
+        <translation>Reihe %1, Stelle %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s) left</source>
+        <translation>
+            <numerusform>Noch %n Sekunde</numerusform>
+            <numerusform>Noch %n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) left</source>
+        <translation>
+            <numerusform>Noch %n Minute</numerusform>
+            <numerusform>Noch %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 left</source>
+        <translation>Noch %1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1, position %2 is empty.</source>
+        <translation>Reihe %1, Stelle %2 ist leer.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2. %3 in place, %4 out of place.</source>
+        <translation>Reihe %1: %2. %3 richtig platziert, %4 falsch platziert.</translation>
+    </message>
+    <message>
+        <source>%1 The code was %2.</source>
+        <translation>%1 Der Code war %2.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,258 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>About</name>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Created               </source>
+        <translation>Creado</translation>
+    </message>
+    <message>
+        <source>Version                </source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>E-Mail </source>
+        <translation>Correo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>Board</name>
+    <message>
+        <source>You Won !</source>
+        <translation>¡Ganaste!</translation>
+    </message>
+    <message>
+        <source>You Lost !</source>
+        <translation>¡Perdiste!</translation>
+    </message>
+    <message>
+        <source>black, a right digit in its right place</source>
+        <translation>negra, un dígito correcto en su lugar</translation>
+    </message>
+    <message>
+        <source>white, a right digit in another place</source>
+        <translation>blanca, un dígito correcto en otro lugar</translation>
+    </message>
+    <message>
+        <source>Code, position %1</source>
+        <translation>Código, posición %1</translation>
+    </message>
+    <message>
+        <source>The hidden code, shown when the game ends</source>
+        <translation>El código oculto, que se muestra al terminar la partida</translation>
+    </message>
+    <message>
+        <source>Row %1, position %2</source>
+        <translation>Fila %1, posición %2</translation>
+    </message>
+    <message>
+        <source>Drop a digit tile here</source>
+        <translation>Suelte aquí un dígito</translation>
+    </message>
+    <message>
+        <source>Row %1, peg %2</source>
+        <translation>Fila %1, clavija %2</translation>
+    </message>
+    <message>
+        <source>Black: a right digit in its right place. White: a right digit in another place.</source>
+        <translation>Negra: un dígito correcto en su lugar. Blanca: un dígito correcto en otro lugar.</translation>
+    </message>
+    <message>
+        <source>Digit %1</source>
+        <translation>Dígito %1</translation>
+    </message>
+    <message>
+        <source>Drag it onto a slot of the current row</source>
+        <translation>Arrástrelo a una casilla de la fila actual</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>Says whether you won or lost</source>
+        <translation>Dice si ha ganado o perdido</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Scores the current row</source>
+        <translation>Puntúa la fila actual</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Tiempo restante</translation>
+    </message>
+    <message>
+        <source>Minutes and seconds left to find the code</source>
+        <translation>Minutos y segundos que quedan para descubrir el código</translation>
+    </message>
+</context>
+<context>
+    <name>Command line</name>
+    <message>
+        <source>A code-breaking game: find the hidden four-digit code in six rows, against the clock.</source>
+        <translation>Un juego de descifrar códigos: descubra el código oculto de cuatro dígitos en seis filas, contra el reloj.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta un valor tras «%1».</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>
+The toolkit&apos;s own options, such as -platform NAME and -style NAME, are accepted too.
+</source>
+        <translation>
+También se aceptan las opciones propias del toolkit, como -platform NOMBRE y -style NOMBRE.
+</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <translation>DISPLAY y WAYLAND_DISPLAY no están definidas</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set</source>
+        <translation>DISPLAY no está definida</translation>
+    </message>
+    <message>
+        <source>no display to open the window on (%1)</source>
+        <translation>no hay pantalla donde abrir la ventana (%1)</translation>
+    </message>
+    <message>
+        <source>the toolkit could not start (%1)</source>
+        <translation>el toolkit no pudo arrancar (%1)</translation>
+    </message>
+    <message>
+        <source>cannot load &quot;%1&quot;: %2</source>
+        <translation>no se puede cargar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Run-time error in &quot;%1&quot;: %2</source>
+        <translation>Error en tiempo de ejecución en «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <translation>Ni&amp;vel</translation>
+    </message>
+    <message>
+        <source>Ha&amp;rd</source>
+        <translation>D&amp;ifícil</translation>
+    </message>
+    <message>
+        <source>N&amp;ormal</source>
+        <translation>N&amp;ormal</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Fácil</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Acerca &amp;de</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Row %1, position %2, empty</source>
+        <translation>Fila %1, posición %2, vacía</translation>
+    </message>
+    <message>
+        <source>Row %1, position %2: %3</source>
+        <translation>Fila %1, posición %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s) left</source>
+        <translation>
+            <numerusform>Queda %n segundo</numerusform>
+            <numerusform>Quedan %n segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) left</source>
+        <translation>
+            <numerusform>Queda %n minuto</numerusform>
+            <numerusform>Quedan %n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 left</source>
+        <translation>Quedan %1 y %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1, position %2 is empty.</source>
+        <translation>Fila %1, la posición %2 está vacía.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2. %3 in place, %4 out of place.</source>
+        <translation>Fila %1: %2. En su lugar: %3; en otro lugar: %4.</translation>
+    </message>
+    <message>
+        <source>%1 The code was %2.</source>
+        <translation>%1 El código era %2.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,258 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>About</name>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Created               </source>
+        <translation>Créé le</translation>
+    </message>
+    <message>
+        <source>Version                </source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>E-Mail </source>
+        <translation>Courriel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Board</name>
+    <message>
+        <source>You Won !</source>
+        <translation>Gagné !</translation>
+    </message>
+    <message>
+        <source>You Lost !</source>
+        <translation>Perdu !</translation>
+    </message>
+    <message>
+        <source>black, a right digit in its right place</source>
+        <translation>noir, un bon chiffre à sa bonne place</translation>
+    </message>
+    <message>
+        <source>white, a right digit in another place</source>
+        <translation>blanc, un bon chiffre à une autre place</translation>
+    </message>
+    <message>
+        <source>Code, position %1</source>
+        <translation>Code, position %1</translation>
+    </message>
+    <message>
+        <source>The hidden code, shown when the game ends</source>
+        <translation>Le code caché, montré à la fin de la partie</translation>
+    </message>
+    <message>
+        <source>Row %1, position %2</source>
+        <translation>Rangée %1, position %2</translation>
+    </message>
+    <message>
+        <source>Drop a digit tile here</source>
+        <translation>Déposez un chiffre ici</translation>
+    </message>
+    <message>
+        <source>Row %1, peg %2</source>
+        <translation>Rangée %1, fiche %2</translation>
+    </message>
+    <message>
+        <source>Black: a right digit in its right place. White: a right digit in another place.</source>
+        <translation>Noir : un bon chiffre à sa bonne place. Blanc : un bon chiffre à une autre place.</translation>
+    </message>
+    <message>
+        <source>Digit %1</source>
+        <translation>Chiffre %1</translation>
+    </message>
+    <message>
+        <source>Drag it onto a slot of the current row</source>
+        <translation>Faites-le glisser sur une case de la rangée en cours</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Says whether you won or lost</source>
+        <translation>Dit si vous avez gagné ou perdu</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Scores the current row</source>
+        <translation>Évalue la rangée en cours</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Temps restant</translation>
+    </message>
+    <message>
+        <source>Minutes and seconds left to find the code</source>
+        <translation>Minutes et secondes qui restent pour trouver le code</translation>
+    </message>
+</context>
+<context>
+    <name>Command line</name>
+    <message>
+        <source>A code-breaking game: find the hidden four-digit code in six rows, against the clock.</source>
+        <translation>Un jeu de déchiffrage : trouvez le code caché de quatre chiffres en six rangées, contre la montre.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après « %1 ».</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>
+The toolkit&apos;s own options, such as -platform NAME and -style NAME, are accepted too.
+</source>
+        <translation>
+Les options propres à la boîte à outils, comme -platform NOM et -style NOM, sont aussi acceptées.
+</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <translation>DISPLAY et WAYLAND_DISPLAY ne sont pas définis</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set</source>
+        <translation>DISPLAY n&apos;est pas défini</translation>
+    </message>
+    <message>
+        <source>no display to open the window on (%1)</source>
+        <translation>aucun écran où ouvrir la fenêtre (%1)</translation>
+    </message>
+    <message>
+        <source>the toolkit could not start (%1)</source>
+        <translation>la boîte à outils n&apos;a pas pu démarrer (%1)</translation>
+    </message>
+    <message>
+        <source>cannot load &quot;%1&quot;: %2</source>
+        <translation>impossible de charger « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Run-time error in &quot;%1&quot;: %2</source>
+        <translation>Erreur d&apos;exécution dans « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <translation>Ni&amp;veau</translation>
+    </message>
+    <message>
+        <source>Ha&amp;rd</source>
+        <translation>&amp;Difficile</translation>
+    </message>
+    <message>
+        <source>N&amp;ormal</source>
+        <translation>N&amp;ormal</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>Fa&amp;cile</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Row %1, position %2, empty</source>
+        <translation>Rangée %1, position %2, vide</translation>
+    </message>
+    <message>
+        <source>Row %1, position %2: %3</source>
+        <translation>Rangée %1, position %2 : %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s) left</source>
+        <translation>
+            <numerusform>Il reste %n seconde</numerusform>
+            <numerusform>Il reste %n secondes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) left</source>
+        <translation>
+            <numerusform>Il reste %n minute</numerusform>
+            <numerusform>Il reste %n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2 left</source>
+        <translation>Il reste %1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1, position %2 is empty.</source>
+        <translation>Rangée %1, la position %2 est vide.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2. %3 in place, %4 out of place.</source>
+        <translation>Rangée %1 : %2. À leur place : %3, ailleurs : %4.</translation>
+    </message>
+    <message>
+        <source>%1 The code was %2.</source>
+        <translation>%1 Le code était %2.</translation>
+    </message>
+</context>
+</TS>
