@@ -76,9 +76,9 @@ def expect_silence(key):
         failures.append("after %s: wanted silence, heard %r" % (key, [text for _, text in said]))
 
 
-def start(*arguments):
+def start(*arguments, language=None):
     pos = len(utterances())
-    game = subprocess.Popen([GAME, *arguments])
+    game = subprocess.Popen([GAME, *arguments], env=dict(os.environ, LANGUAGE=language or ""))
     found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tarvo$"],
                            capture_output=True, text=True, timeout=30)
     subprocess.run(["xdotool", "windowactivate", "--sync", found.stdout.split()[0]], check=True)
@@ -144,6 +144,15 @@ expect("Up", r"Row 4: 1 2 1 2\. 2 in place, 0 out of place\.")
 expect("Up", r"Row 3: 1 2 1 2\. 2 in place, 0 out of place\.")
 expect("t", r"0 seconds left\.")
 expect_silence("4")
+quit(game)
+
+# On a German desktop the game's words are German, whichever voice Orca speaks them with.
+game = start(language="de")
+expect("1", r"Reihe 1, Stelle 1: 1\.?")
+for key, place in [("1", 2), ("1", 3), ("1", 4)]:
+    press(key)
+expect("Return", r"Reihe 1: 1 1 1 1\. 1 richtig platziert, 0 falsch platziert\.", within=1.0)
+expect("t", r"Noch (2 Minuten( \d+ Sekunden?)?|1 Minute \d+ Sekunden?)\.?")
 quit(game)
 
 def alt(letter):
