@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # make run: install what building and running need, build the program, start the game.
 # make test: install what is missing, build everything, run every test (plain and sanitizer builds).
-.PHONY: all deps deps-run program build run test test-plain test-asan package bench icons screenshots format clean
+.PHONY: all deps deps-run program build run test test-plain test-asan package bench icons screenshots translations format clean
 
 all: build
 
@@ -51,6 +51,10 @@ icons: build
 # The pictures of the game in docs/screenshots/, drawn from the real windows.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./build/screenshots docs/screenshots
+
+# Brings translations/*.ts up to date with the texts the code marks.
+translations: build
+	cmake --build --preset default --target translations
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
