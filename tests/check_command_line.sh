@@ -59,6 +59,29 @@ grep -q '^qt\.qpa\.plugin: ' "$err" || fail "messages held at start-up lose thei
 env -u XDG_RUNTIME_DIR QT_FATAL_WARNINGS=1 "$program" -platform offscreen >"$out" 2>"$err"; code=$?
 [ $code -ne 0 ] && grep -q 'XDG_RUNTIME_DIR' "$err" || fail "a fatal warning: exit $code, and it says: $(cat "$err")"
 
+# In the desktop's language: the first of LANGUAGE, LC_ALL, LC_MESSAGES and LANG that has a
+# translation, the toolkit's words ("Usage") with the game's; English when none has; --version
+# the same in all.
+while IFS='|' read -r language all messages lang usage help; do
+    LANGUAGE=$language LC_ALL=$all LC_MESSAGES=$messages LANG=$lang run --help
+    head -n 1 "$out" | grep -qxF "$usage" && grep -qF -- "-h, --help     $help" "$out" ||
+        fail "LANGUAGE=$language LC_ALL=$all LC_MESSAGES=$messages LANG=$lang: --help says: $(cat "$out")"
+    LANGUAGE=$language LC_ALL=$all LC_MESSAGES=$messages LANG=$lang run --version
+    [ "$(cat "$out")" = "Tarvo $version" ] || fail "LANG=$lang: --version prints '$(cat "$out")'"
+done <<'CASES'
+|||de_DE.UTF-8|Aufruf: tarvo [Optionen]|Diese Hilfe zeigen und beenden.
+pt_BR:fr:de||||Utilisation : tarvo [options]|Afficher cette aide et quitter.
+||es_ES.UTF-8|C|Uso: tarvo [opciones]|Mostrar esta ayuda y salir.
+en_GB:de||||Usage: tarvo [options]|Show this help and exit.
+|C.UTF-8||de_DE.UTF-8|Usage: tarvo [options]|Show this help and exit.
+it_IT|||it_IT.UTF-8|Usage: tarvo [options]|Show this help and exit.
+CASES
+LANG=de_DE.UTF-8 LC_ALL= LANGUAGE= run --bogus
+[ "$(head -n 1 "$err")" = "tarvo: Unbekannte Option 'bogus'." ] || fail "in German, --bogus says: $(head -n 1 "$err")"
+LANG=fr_FR.UTF-8 LC_ALL= LANGUAGE= run
+[ "$(cat "$err")" = "tarvo: aucun écran où ouvrir la fenêtre (DISPLAY et WAYLAND_DISPLAY ne sont pas définis)" ] ||
+    fail "in French, with no display: $(cat "$err")"
+
 # Each of the toolkit's options in the table, in each form: the toolkit takes it out of the
 # command line (on X11, where the game runs), and the game accepts it.
 here=$(dirname "$0")
