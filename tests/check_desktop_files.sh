@@ -15,4 +15,12 @@ desktop-file-validate "$1"
 appstreamcli validate --no-net --explain "$2"
 grep -qx "X-Tarvo-Version=$3" "$1" || { echo "FAIL: $1 does not carry version $3"; exit 1; }
 grep -q "<release version=\"$3\"" "$2" || { echo "FAIL: $2 has no release $3"; exit 1; }
-echo "PASS: desktop entry and metainfo are valid"
+for lang in de fr es; do
+    for key in GenericName Comment Keywords; do
+        grep -q "^$key\[$lang\]=" "$1" || { echo "FAIL: $1 has no $key in '$lang'"; exit 1; }
+    done
+    for element in summary p; do
+        grep -q "<$element xml:lang=\"$lang\">" "$2" || { echo "FAIL: $2 has no $element in '$lang'"; exit 1; }
+    done
+done
+echo "PASS: desktop entry and metainfo are valid, in English, German, French and Spanish"
