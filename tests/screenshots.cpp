@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // make screenshots: the real windows in the states a player meets, with a fixed code and a clock
-// that stands still, drawn into docs/screenshots/ one PNG each. The same command gives the same
-// pictures.
+// that stands still, drawn into docs/screenshots/ one PNG each, in English, and the won game in
+// German and French too. The same command gives the same pictures.
+#include "platform/translation.h"
 #include "support/scenes.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QStyleOptionTitleBar>
 
 #include <cstdio>
+#include <string_view>
 
 using namespace tarvo::testing;
 
@@ -57,10 +59,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "screenshots: cannot create the folder %s\n", qPrintable(folder.path()));
         return 1;
     }
+    struct Shot {
+        const char* language;
+        Scene scene;
+    };
     FixedGame game;
-    for (Scene scene : {Scene::InProgress, Scene::Won, Scene::LostOnTime, Scene::About}) {
-        playInto(game, scene);
-        const QString file = folder.filePath(sceneName(scene) + QStringLiteral(".png"));
+    for (const Shot shot : {Shot{"en", Scene::InProgress}, Shot{"en", Scene::Won}, Shot{"en", Scene::LostOnTime},
+                            Shot{"en", Scene::About}, Shot{"de", Scene::Won}, Shot{"fr", Scene::Won}}) {
+        tarvo::platform::useLanguages({shot.language});
+        playInto(game, shot.scene);
+        const QString suffix = shot.language == std::string_view("en") ? QString() : '-' + QString(shot.language);
+        const QString file = folder.filePath(sceneName(shot.scene) + suffix + QStringLiteral(".png"));
         if (!picture().save(file)) {
             std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(file));
             return 1;
