@@ -28,11 +28,11 @@
     <name>Board</name>
     <message>
         <source>You Won !</source>
-        <translation>Gewonnen !</translation>
+        <translation>Gewonnen!</translation>
     </message>
     <message>
         <source>You Lost !</source>
-        <translation>Verloren !</translation>
+        <translation>Verloren!</translation>
     </message>
     <message>
         <source>black, a right digit in its right place</source>
