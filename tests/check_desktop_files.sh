@@ -16,11 +16,9 @@ appstreamcli validate --no-net --explain "$2"
 grep -qx "X-Tarvo-Version=$3" "$1" || { echo "FAIL: $1 does not carry version $3"; exit 1; }
 grep -q "<release version=\"$3\"" "$2" || { echo "FAIL: $2 has no release $3"; exit 1; }
 for lang in de fr es; do
-    for key in GenericName Comment Keywords; do
-        grep -q "^$key\[$lang\]=" "$1" || { echo "FAIL: $1 has no $key in '$lang'"; exit 1; }
-    done
-    for element in summary p; do
-        grep -q "<$element xml:lang=\"$lang\">" "$2" || { echo "FAIL: $2 has no $element in '$lang'"; exit 1; }
+    for key in "$1:^GenericName\[$lang\]=" "$1:^Comment\[$lang\]=" "$1:^Keywords\[$lang\]=" \
+        "$2:<summary xml:lang=\"$lang\">" "$2:<p xml:lang=\"$lang\">"; do
+        grep -q "${key#*:}" "${key%%:*}" || { echo "FAIL: ${key%%:*} lacks ${key#*:}"; exit 1; }
     done
 done
 echo "PASS: desktop entry and metainfo are valid, in English, German, French and Spanish"
