@@ -64,11 +64,13 @@ int main(int argc, char** argv) {
         Scene scene;
     };
     FixedGame game;
-    for (const Shot shot : {Shot{"en", Scene::InProgress}, Shot{"en", Scene::Won}, Shot{"en", Scene::LostOnTime},
-                            Shot{"en", Scene::About}, Shot{"de", Scene::Won}, Shot{"fr", Scene::Won}}) {
+    for (const Shot shot :
+         {Shot{"en", Scene::InProgress}, Shot{"en", Scene::Won}, Shot{"en", Scene::LostOnTime},
+          Shot{"en", Scene::About}, Shot{"de", Scene::Won}, Shot{"fr", Scene::Won}}) {
         tarvo::platform::useLanguages({shot.language});
         playInto(game, shot.scene);
-        const QString suffix = shot.language == std::string_view("en") ? QString() : '-' + QString(shot.language);
+        const QString suffix =
+            shot.language == std::string_view("en") ? QString() : '-' + QString(shot.language);
         const QString file = folder.filePath(sceneName(shot.scene) + suffix + QStringLiteral(".png"));
         if (!picture().save(file)) {
             std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(file));
