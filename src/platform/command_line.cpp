@@ -86,8 +86,8 @@ void print(std::FILE* to, const QString& text) {
 std::span<const ToolkitOption> toolkitOptions() { return kToolkitOptions; }
 
 std::optional<int> readCommandLine(int argc, const char* const* argv, Text whatItIs) {
-    // The parser's own words ("Usage:", "Unknown option") are the toolkit's, translated only
-    // through an application object; the game's comes later, when there is a display.
+    // The parser's own words ("Usage:", "Unknown option") are the toolkit's, which it translates
+    // only while an application object exists; the game's own needs a display, so not yet.
     int coreArgc = 1;
     char name[] = "tarvo";
     char* coreArgv[] = {name, nullptr};
