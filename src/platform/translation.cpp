@@ -47,7 +47,6 @@ void load(const QStringList& languages) {
         (void)translations->toolkit.load(QStringLiteral("qtbase_") + language,
                                          QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     inUse() = std::move(translations);  // the old ones leave the application object as they go
-    install(*inUse());
 }
 
 Translations& current() {
@@ -71,34 +70,32 @@ std::string withArguments(const QString& text, std::initializer_list<std::string
     return result.toStdString();
 }
 
+// The text in the language in use, in the form for the count if it has one; as it stands where
+// there is no translation.
+QString lookUp(Text text, int count = -1) {
+    const QString found =
+        text.context ? current().ours.translate(text.context, text.english, nullptr, count) : QString();
+    return found.isEmpty() ? QString::fromUtf8(text.english) : found;
+}
+
 }  // namespace
 
 std::string translated(Text text, std::initializer_list<std::string_view> arguments) {
-    QString found = text.context ? current().ours.translate(text.context, text.english) : QString();
-    if (found.isEmpty())
-        found = QString::fromUtf8(text.english);
-    return withArguments(found, arguments);
+    return withArguments(lookUp(text), arguments);
 }
 
 std::string translated(Text text, int count) {
-    QString found = current().ours.translate(text.context, text.english, nullptr, count);
-    if (found.isEmpty())
-        found = QString::fromUtf8(text.english);
-    return found.replace(QStringLiteral("%n"), QString::number(count)).toStdString();
+    return lookUp(text, count).replace(QStringLiteral("%n"), QString::number(count)).toStdString();
 }
 
-void useDesktopLanguage() {
-    if (!inUse())
-        load(QLocale::system().uiLanguages());
-    else
-        install(*inUse());
-}
+void useDesktopLanguage() { install(current()); }
 
 void useLanguages(std::initializer_list<std::string_view> languages) {
     QStringList list;
     for (std::string_view language : languages)
         list << QString::fromUtf8(language.data(), qsizetype(language.size()));
     load(list);
+    install(*inUse());
 }
 
 std::string languageInUse() {
