@@ -131,6 +131,19 @@ private slots:
         QCOMPARE(int(Module1.ClockSeconds), 44);  // one step per second of the time of day
     }
 
+    // The step and the second it waits for come from one reading of the time: a second that
+    // begins while the tick runs is the next one awaited, not skipped.
+    void aSecondThatBeginsDuringTheTickIsAwaitedNext() {
+        game_.clock.second = 1;
+        game_.clock.millisecond = 999;
+        game_.clock.movesOnEachReading = 1;
+        dispatch(Timer1_Timer);
+        QCOMPARE(int(Module1.ClockSeconds), 44);
+        QCOMPARE(int(Module1.NextTickSecond), 2);
+        dispatch(Timer1_Timer);
+        QCOMPARE(int(Module1.ClockSeconds), 43);
+    }
+
     void aTickTwoSecondsLateStepsOnceAndWaitsForTheNextSecondFromNow() {
         game_.clock.second = 3;  // second 1 was awaited, and missed
         dispatch(Timer1_Timer);

@@ -27,12 +27,15 @@ void runClock(const Level& level) {
     const int shownMinutes = level.borrowsMinutes ? Module1.ClockMinutes : 0;
     Form1().Text1.setText(clockText(shownMinutes, Module1.ClockSeconds));
 
-    // A tick that comes late still steps, once, rather than stalling for up to a minute.
-    if (!stepIsDue(platform::secondOfMinute(), Module1.NextTickSecond))
+    // One reading of the time decides the step and the second it waits for next: a second that
+    // began between two readings would show the step a second late. A tick that comes late still
+    // steps, once, rather than stalling for up to a minute.
+    const int second = platform::secondOfMinute();
+    if (!stepIsDue(second, Module1.NextTickSecond))
         return;
 
     Module1.ClockSeconds = Integer(Module1.ClockSeconds - 1);
-    Module1.NextTickSecond = Integer(platform::secondOfMinute() + 1);
+    Module1.NextTickSecond = Integer(second + 1);
     if (Module1.NextTickSecond == 60)
         Module1.NextTickSecond = 0;
 
