@@ -41,15 +41,16 @@ timeout 3 env -u DISPLAY "$program" -platform offscreen -style fusion -reverse >
 [ $code -eq 124 ] || fail "-platform offscreen -style fusion -reverse: the game ended with $code: $(cat "$err")"
 
 # When the toolkit cannot start: one line that names the cause it gave, exit 1, no abort.
-while IFS='|' read -r words wanted; do
+while IFS='|' read -r rules words wanted; do
     # shellcheck disable=SC2086 # the words are separate arguments
-    run $words; code=$?
+    QT_LOGGING_RULES=$rules run $words; code=$?
     [ $code -eq 1 ] || fail "'$words' with no display: the game exits $code, not 1"
     [ "$(wc -l <"$err")" -eq 1 ] && grep -qF "$wanted" "$err" || fail "'$words' with no display says: $(cat "$err")"
 done <<'CASES'
-|tarvo: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)
--display :93|tarvo: no display to open the window on (could not connect to display :93)
--platform bogus|tarvo: the toolkit could not start (Could not find the Qt platform plugin "bogus" in "")
+||tarvo: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)
+|-display :93|tarvo: no display to open the window on (could not connect to display :93)
+|-platform bogus|tarvo: the toolkit could not start (Could not find the Qt platform plugin "bogus" in "")
+qt.qpa.*.debug=true|-platform bogus|tarvo: the toolkit could not start (Could not find the Qt platform plugin "bogus" in "")
 CASES
 
 # When it starts, what it said meanwhile comes out as it would have, with its category; where the

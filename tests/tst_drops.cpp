@@ -187,12 +187,21 @@ private slots:
         QTest::newRow("no tile, no cursor") << "0 7 9"
                                             << "    "
                                             << "";
-        QTest::newRow("a held digit is one press") << "Held+5"
+        QTest::newRow("a held digit is one press") << "5/1000"
                                                    << "5   "
                                                    << "row 1 position 2";
-        QTest::newRow("a held arrow moves once") << "Held+Right Held+End Held+Left 6"
+        QTest::newRow("a held arrow moves once") << "Right/1000 End/800 Left/600 6"
                                                  << "  6 "
                                                  << "row 1 position 4";
+        QTest::newRow("a tap right after a hold counts") << "5/1000 @120 5"
+                                                         << "55  "
+                                                         << "row 1 position 3";
+        QTest::newRow("presses queued in a stall count") << "1+ stall @300 1- @120 1"
+                                                         << "11  "
+                                                         << "row 1 position 3";
+        QTest::newRow("a double press at a typist's pace") << "2 @30 2 @30 2"
+                                                           << "222 "
+                                                           << "row 1 position 4";
         QTest::newRow("Ctrl belongs to the menus") << "Ctrl+1"
                                                    << "    "
                                                    << "";

@@ -2,11 +2,13 @@
 #include "platform/application.h"
 
 #include "platform/form.h"
+#include "platform/key_events.h"
 #include "platform/run_time_error.h"
 #include "platform/translation.h"
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -31,22 +33,30 @@ struct HeldMessage {
 std::mutex holding;
 std::vector<HeldMessage> heldBack;
 
-// Why the toolkit could not start, in the words of the first message it held back.
+// Why the toolkit could not start: the display it could not reach, or else the last warning it
+// gave before its fatal message (its debug lines say nothing of the cause), or else that message.
 QString whyNoStart(const QString& fatal) {
-    const std::lock_guard lock(holding);
+    std::vector<HeldMessage> held;
+    {
+        const std::lock_guard lock(holding);
+        held = heldBack;
+    }
     static const QString noDisplay = QStringLiteral("could not connect to display");
-    for (const HeldMessage& held : heldBack) {
-        if (held.category != "qt.qpa.xcb" || !held.text.startsWith(noDisplay))
+    for (const HeldMessage& m : held) {
+        if (m.category != "qt.qpa.xcb" || !m.text.startsWith(noDisplay))
             continue;
         const std::string why =
-            !held.text.mid(noDisplay.size()).trimmed().isEmpty() ? held.text.toStdString()
+            !m.text.mid(noDisplay.size()).trimmed().isEmpty() ? m.text.toStdString()
             : qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
                 ? translated(TARVO_TEXT("Errors", "DISPLAY and WAYLAND_DISPLAY are not set"))
                 : translated(TARVO_TEXT("Errors", "DISPLAY is not set"));
         return QString::fromStdString(
             translated(TARVO_TEXT("Errors", "no display to open the window on (%1)"), {why}));
     }
-    const QString cause = heldBack.empty() ? fatal.section('\n', 0, 0) : heldBack.front().text;
+    const auto warning = std::find_if(held.rbegin(), held.rend(), [](const HeldMessage& m) {
+        return m.type == QtWarningMsg || m.type == QtCriticalMsg;
+    });
+    const QString cause = warning != held.rend() ? warning->text : fatal.section('\n', 0, 0);
     return QString::fromStdString(
         translated(TARVO_TEXT("Errors", "the toolkit could not start (%1)"), {cause.toStdString()}));
 }
@@ -61,12 +71,22 @@ void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& 
     std::_Exit(1);
 }
 
+// Sees each event before any filter does, the screen reader's bridge's included.
+class ToolkitApplication final : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        noteKeyTime(receiver, event);
+        return QApplication::notify(receiver, event);
+    }
+};
+
 std::unique_ptr<QApplication> startToolkit(int& argc, char** argv) {
     // Where the user asked the toolkit to abort on a message, it prints each as it comes.
     const bool holds =
         qEnvironmentVariableIsEmpty("QT_FATAL_WARNINGS") && qEnvironmentVariableIsEmpty("QT_FATAL_CRITICALS");
     const QtMessageHandler previous = holds ? qInstallMessageHandler(holdBack) : nullptr;
-    auto app = std::make_unique<QApplication>(argc, argv);
+    std::unique_ptr<QApplication> app = std::make_unique<ToolkitApplication>(argc, argv);
     if (!holds)
         return app;
     qInstallMessageHandler(previous);

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "platform/form.h"
 
+#include "platform/key_events.h"
 #include "platform/run_time_error.h"
 #include "platform/time_of_day.h"
 #include "platform/widgets.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHash>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -63,6 +65,13 @@ int millisecondsToNextTick(bool metANewSecond, int millisecondOfMinute) {
     return metANewSecond ? 0 : 1000 - millisecondOfMinute % 1000 + 1;
 }
 
+// Texts a window told and a screen reader had not yet spoken when it was unloaded, by the
+// window's name: the window loaded in its place speaks them, as a new board the last ending.
+QHash<QString, QStringList>& untoldTexts() {
+    static QHash<QString, QStringList> texts;
+    return texts;
+}
+
 std::vector<FormVariable*>& formVariables() {
     static std::vector<FormVariable*> variables;
     return variables;
@@ -94,6 +103,8 @@ FormWindow::FormWindow(const FormSpec& spec)
     if (spec.backColour)
         client_->setBackColour(toQColor(*spec.backColour));
     layout_->addWidget(client_);
+    for (const QString& text : untoldTexts().take(objectName()))
+        speech().tell(text);
 }
 
 void ClientArea::setBackColour(const QColor& colour) {
@@ -115,6 +126,8 @@ QMenuBar* FormWindow::menuBar() {
 }
 
 void FormWindow::unload() {
+    if (speech_ && !unloaded_)
+        untoldTexts()[objectName()] += speech_->untold();
     unloaded_ = true;
     hide();
     for (QTimer* timer : findChildren<QTimer*>())
@@ -149,8 +162,9 @@ void FormWindow::setInputBlocked(bool blocked) {
         QCoreApplication::instance()->removeEventFilter(this);
 }
 
-void FormWindow::setKeyDownHandler(KeyDownHandler handler) {
+void FormWindow::setKeyDownHandler(KeyDownHandler handler, HeldKey heldKeys) {
     keyDown_ = handler;
+    heldKeys_ = heldKeys;
     // The window sees a key first wherever it arrives: at the control with the focus, or at the
     // window itself when no control has it.
     installEventFilter(this);
@@ -159,93 +173,23 @@ void FormWindow::setKeyDownHandler(KeyDownHandler handler) {
             control->installEventFilter(this);
 }
 
-namespace {
-
-struct NamedKey {
-    int qt;
-    int code;
-};
-const NamedKey kNamedKeys[] = {
-    {Qt::Key_Return, kKeyReturn}, {Qt::Key_Enter, kKeyReturn}, {Qt::Key_Home, kKeyHome},
-    {Qt::Key_End, kKeyEnd},       {Qt::Key_Left, kKeyLeft},    {Qt::Key_Up, kKeyUp},
-    {Qt::Key_Right, kKeyRight},   {Qt::Key_Down, kKeyDown},
-};
-
-// The letter at a key's place on a US keyboard, from its XKB key code, for layouts whose letter
-// keys give no Latin letter: the player's T is where T is, on a Russian keyboard too.
-int latinLetterAt(const QKeyEvent* event) {
-    const QString platform = QGuiApplication::platformName();
-    if (platform != QLatin1String("xcb") && !platform.startsWith(QLatin1String("wayland")))
-        return 0;
-    constexpr std::string_view kLetters = "QWERTYUIOP    ASDFGHJKL     ZXCVBNM";  // key codes 24..58
-    const quint32 at = event->nativeScanCode() - 24;
-    if (event->nativeScanCode() >= 24 && at < kLetters.size() && kLetters[at] != ' ')
-        return kLetters[at];
-    return 0;
-}
-
-// The code a form's key handler gets for a key, or 0 for a key it never sees.
-int keyCodeOf(const QKeyEvent* event) {
-    const int key = event->key();
-    if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        return (event->modifiers() & Qt::KeypadModifier ? kKeyNumpad0 : kKey0) + (key - Qt::Key_0);
-    if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        return kKeyA + (key - Qt::Key_A);
-    if (key > 0x7f && key <= 0xffff && QChar(char16_t(key)).isLetter())
-        if (const int latin = latinLetterAt(event))
-            return kKeyA + (latin - 'A');
-    const auto named = std::find_if(std::begin(kNamedKeys), std::end(kNamedKeys),
-                                    [key](const NamedKey& k) { return k.qt == key; });
-    return named != std::end(kNamedKeys) ? named->code : 0;
-}
-
-}  // namespace
-
-void FormWindow::announce(const QString& text, bool echo) {
+SpeechBar& FormWindow::speech() {
     if (!speech_)
         speech_ = new SpeechBar(client_);
-    speech_->say(text, echo);
+    return *speech_;
 }
 
-// On X11 a held key repeats as a release and a press at the same instant; when the toolkit's
-// queue lags, as it does under a screen reader, it takes some of those pairs for the player's
-// own. A press hard on the heels of a long press's release, or of a repeat, repeats too.
-bool FormWindow::isHeldDown(const QKeyEvent* event) {
-    constexpr int kRepeatDelay = 250;  // ms a key is held before the system repeats it, at least
-    constexpr int kRepeatGap = 200;    // ms; the system repeats a held key every 30 to 50
-    constexpr int kReleaseGap = 50;    // ms; no finger presses a key again sooner
-    KeyRepeats& r = repeats_;
-    const bool same = event->key() == r.key;
-    const bool repeat = event->isAutoRepeat() ||
-                        (same && r.repeating && r.lastPress.elapsed() < kRepeatGap) ||
-                        (same && r.heldFor >= kRepeatDelay && r.released.elapsed() < kReleaseGap);
-    if (!repeat || !same)
-        r.firstPress.start();
-    r.key = event->key();
-    r.repeating = repeat;
-    r.heldFor = -1;
-    r.lastPress.start();
-    return repeat;
-}
-
-void FormWindow::keyReleased(const QKeyEvent* event) {
-    if (event->key() == repeats_.key && repeats_.firstPress.isValid()) {
-        repeats_.heldFor = repeats_.firstPress.elapsed();
-        repeats_.released.start();
-    }
-}
-
-bool FormWindow::previewKey(QObject* receiver, const QKeyEvent* event) {
+bool FormWindow::previewKey(QObject* receiver, const QKeyEvent* event, bool repeat) {
     // Keys of the menu bar, of a text box and with the logo key held are theirs and the desktop's.
     const Qt::KeyboardModifiers held = event->modifiers();
     int code = keyCodeOf(event);
     if (!keyDown_ || unloaded_ || qobject_cast<QLineEdit*>(receiver) || (held & Qt::MetaModifier) ||
         code == 0)
         return false;
+    if (repeat && !(held & (Qt::ControlModifier | Qt::AltModifier)))
+        return true;  // a key held down is one press: a finger resting too long loses no row
     const int shift = (held & Qt::ShiftModifier ? kShiftKey : 0) |
                       (held & Qt::ControlModifier ? kCtrlKey : 0) | (held & Qt::AltModifier ? kAltKey : 0);
-    if (isHeldDown(event) && !(held & (Qt::ControlModifier | Qt::AltModifier)))
-        return true;  // a key held down is one press: a finger resting too long loses no row
     dispatch([&] { keyDown_(code, shift); });
     return code == 0;
 }
@@ -253,15 +197,16 @@ bool FormWindow::previewKey(QObject* receiver, const QKeyEvent* event) {
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!inputBlocked_) {  // watching its own controls for keys
         // A key that its first receiver ignores goes on to the parents: see it there only.
-        if (watched != (focusWidget() ? focusWidget() : this))
+        const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+        if (!key || watched != (focusWidget() ? focusWidget() : this))
             return false;
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const bool repeat = heldKeys_ == HeldKey::OnePress && held_.repeats(keyMoveOf(keyEvent));
         if (event->type() == QEvent::KeyRelease)
-            keyReleased(static_cast<QKeyEvent*>(event));
-        if (event->type() != QEvent::KeyPress)
             return false;
         if (speech_)
             speech_->keyPressed();
-        return previewKey(watched, static_cast<QKeyEvent*>(event));
+        return previewKey(watched, keyEvent, repeat);
     }
     // Blocked, it watches the whole application for input to any of its widgets.
     switch (event->type()) {
@@ -334,9 +279,9 @@ bool Form::isEnabled() const { return !window_->isInputBlocked(); }
 
 void Form::setEnabled(bool enabled) { window_->setInputBlocked(!enabled); }
 
-void Form::announce(std::string_view text) { window_->announce(toQString(text), false); }
+void Form::announce(std::string_view text) { window_->speech().tell(toQString(text)); }
 
-void Form::echo(std::string_view text) { window_->announce(toQString(text), true); }
+void Form::echo(std::string_view text) { window_->speech().echo(toQString(text)); }
 
 Label Form::addLabel(const LabelSpec& spec) {
     auto* label = new LabelWidget(window_->clientArea());
@@ -434,7 +379,7 @@ void Form::onLoad(Handler handler) { load_ = handler; }
 
 void Form::onClose(Handler handler) { window_->setCloseHandler(handler); }
 
-void Form::onKeyDown(KeyDownHandler handler) { window_->setKeyDownHandler(handler); }
+void Form::onKeyDown(KeyDownHandler handler, HeldKey heldKeys) { window_->setKeyDownHandler(handler, heldKeys); }
 
 void Form::runLoadHandler() {
     if (load_)

@@ -20,6 +20,9 @@ class FormWindow;
 
 enum class StartUpPosition { CenterScreen, WindowsDefault };
 
+// What a form's key handler gets of a key held down: each of the system's repeats, or one press.
+enum class HeldKey { Repeats, OnePress };
+
 struct FormSpec {
     std::string_view name{};
     std::string_view caption{};
@@ -68,7 +71,7 @@ protected:
     void onClose(Handler handler);
     // Keys pressed in the window reach the handler before its controls (the focused button
     // included), except while a text box has the focus. Call it once the controls exist.
-    void onKeyDown(KeyDownHandler handler);
+    void onKeyDown(KeyDownHandler handler, HeldKey heldKeys);
 
 private:
     friend class FormVariable;

@@ -33,18 +33,31 @@ SpeechBar::SpeechBar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("SpeechBar"));
     setGeometry(0, 0, 0, 0);
     show();
-    afterHandler_.setSingleShot(true);
-    connect(&afterHandler_, &QTimer::timeout, this, &SpeechBar::speakIfHeard);
+    nextTry_.setSingleShot(true);
+    connect(&nextTry_, &QTimer::timeout, this, &SpeechBar::speakIfHeard);
     window()->installEventFilter(this);  // coming back to the window from another
 }
 
-void SpeechBar::say(const QString& text, bool echo) {
+void SpeechBar::tell(const QString& text) { wait(text, false); }
+
+void SpeechBar::echo(const QString& text) {
+    std::erase_if(waiting_, [](const Waiting& w) { return w.echo; });
+    wait(text, true);
+}
+
+void SpeechBar::wait(const QString& text, bool echo) {
     if (!QAccessible::isActive())
         return;  // no screen reader listens
-    if (echo)
-        std::erase_if(waiting_, [](const Waiting& w) { return w.echo; });
     waiting_.push_back({text, echo});
-    afterHandler_.start(0);
+    nextTry_.start(0);
+}
+
+QStringList SpeechBar::untold() const {
+    QStringList texts;
+    for (const Waiting& w : waiting_)
+        if (!w.echo)
+            texts << w.text;
+    return texts;
 }
 
 // Orca 43 stops speaking at every key pressed, and drops what waits to be spoken too: a score
@@ -61,14 +74,14 @@ void SpeechBar::keyPressed() {
         waiting_.insert(waiting_.begin(), told_.begin(), told_.end());
     told_.clear();
     if (!waiting_.empty())
-        afterHandler_.start(kBurstPause);
+        nextTry_.start(kBurstPause);
 }
 
 bool SpeechBar::eventFilter(QObject* watched, QEvent* event) {
     const bool back =
         watched == window() ? event->type() == QEvent::WindowActivate : event->type() == QEvent::Hide;
     if (back && !waiting_.empty())
-        afterHandler_.start(0);
+        nextTry_.start(0);
     return false;
 }
 
@@ -82,8 +95,9 @@ void SpeechBar::speakIfHeard() {
         menu->installEventFilter(this);  // to come back when it closes
         return;
     }
-    if (sinceKey_.isValid() && sinceKey_.elapsed() < kBurstPause) {
-        afterHandler_.start(int(kBurstPause - sinceKey_.elapsed()));
+    const qint64 sinceKey = sinceKey_.isValid() ? sinceKey_.elapsed() : kBurstPause;
+    if (sinceKey < kBurstPause) {  // one reading: a second one could pass the pause, and wait forever
+        nextTry_.start(int(kBurstPause - sinceKey));
         return;
     }
     constexpr std::size_t kNotesKept = 16;

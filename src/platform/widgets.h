@@ -4,10 +4,12 @@
 
 #include "platform/control_style.h"
 #include "platform/form.h"
+#include "platform/held_keys.h"
 #include "platform/run_time_error.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -51,9 +53,13 @@ class SpeechBar final : public QWidget {
 public:
     explicit SpeechBar(QWidget* window);
     // Speaks once the window is active, no menu of it is open and the keys have paused, after
-    // every text said before it; an echo gives way to a newer echo not yet spoken.
-    void say(const QString& text, bool echo);
+    // every text said before it.
+    void tell(const QString& text);
+    // As tell, for where the keyboard's cursor is: gives way to a newer echo not yet spoken.
+    void echo(const QString& text);
     void keyPressed();  // any key pressed in the window: the screen reader stops speaking
+    // Texts told and not yet spoken, for the window that takes this one's place.
+    QStringList untold() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -63,13 +69,14 @@ private:
         QString text;
         bool echo;
     };
+    void wait(const QString& text, bool echo);
     void speakIfHeard();
     std::vector<Waiting> waiting_;
     // The last texts spoken that are no echoes, for as long as a key may cut them.
     std::vector<Waiting> told_;
     QElapsedTimer sinceKey_, sinceTold_;
     std::deque<QWidget*> notes_;  // the newest last
-    QTimer afterHandler_;
+    QTimer nextTry_;  // when the waiting texts may be heard: after the handler, or the burst
 };
 
 class FormWindow final : public QWidget {
@@ -80,8 +87,8 @@ public:
     ClientArea* clientArea() const { return client_; }
     QMenuBar* menuBar();
     void setCloseHandler(Handler handler) { close_ = handler; }
-    void setKeyDownHandler(KeyDownHandler handler);
-    void announce(const QString& text, bool echo);
+    void setKeyDownHandler(KeyDownHandler handler, HeldKey heldKeys);
+    SpeechBar& speech();
 
     // After unloading the window is hidden, its timers stopped and its handlers silent.
     void unload();
@@ -99,20 +106,14 @@ protected:
 
 private:
     void raiseClose();
-    bool previewKey(QObject* receiver, const QKeyEvent* event);
-    bool isHeldDown(const QKeyEvent* event);
-    void keyReleased(const QKeyEvent* event);
+    bool previewKey(QObject* receiver, const QKeyEvent* event, bool repeat);
 
     QVBoxLayout* layout_;
     ClientArea* client_;
     QMenuBar* menuBar_ = nullptr;
     SpeechBar* speech_ = nullptr;
-    struct KeyRepeats {
-        int key = 0;  // the key pressed last
-        bool repeating = false;
-        qint64 heldFor = -1;  // ms from its first press to its release; -1 while down
-        QElapsedTimer firstPress, lastPress, released;
-    } repeats_;
+    HeldKey heldKeys_ = HeldKey::Repeats;
+    HeldKeys held_;
     Handler close_ = nullptr;
     KeyDownHandler keyDown_ = nullptr;
     bool closeOnEscape_;

@@ -95,7 +95,7 @@ BoardWindow::BoardWindow() : Form(board_layout::form()) {
     onClose(eExit_Click);  // closing the board window ends the program, as File > Exit does
     Timer1.onTimer(Timer1_Timer);
     Text1.onChange(Text1_Change);
-    onKeyDown(Form_KeyDown);
+    onKeyDown(Form_KeyDown, platform::HeldKey::OnePress);
     nNew.onClick(nNew_Click);
     eExit.onClick(eExit_Click);
     hHard.onClick(hHard_Click);

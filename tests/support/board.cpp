@@ -79,16 +79,49 @@ void fillRow(int row, const char* digits) {
 
 void pressShow() { QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton); }
 
+namespace {
+
+// The window system's clock, in ms, as X11 stamps key events: it only moves forward.
+quint64 keyClock = 1'000'000;
+
+void sendKey(QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers modifiers, bool markedRepeat = false) {
+    QWidget* board = boardWidget();
+    QWidget* to = board->focusWidget() ? board->focusWidget() : board;
+    QKeyEvent event(type, key, modifiers, QString(), markedRepeat);
+    event.setTimestamp(keyClock);
+    QSpontaneKeyEvent::setSpontaneous(&event);  // as the window system delivers it
+    QApplication::sendEvent(to, &event);
+}
+
+}  // namespace
+
 void pressKeys(const QString& keys) {
     static const QMap<QString, Qt::Key> named{{"Left", Qt::Key_Left},   {"Right", Qt::Key_Right},
                                               {"Home", Qt::Key_Home},   {"End", Qt::Key_End},
                                               {"Up", Qt::Key_Up},       {"Down", Qt::Key_Down},
                                               {"T", Qt::Key_T},         {"Return", Qt::Key_Return},
                                               {"Enter", Qt::Key_Enter}, {"Tab", Qt::Key_Tab}};
+    constexpr quint64 kRepeatDelay = 500, kRepeatEvery = 33;  // as the X server repeats a held key
+    quint64 gap = 100;                                         // ms from a release to the next press
     for (QString name : keys.split(' ', Qt::SkipEmptyParts)) {
-        const bool held = name.startsWith("Held+");  // three repeats of the system's
-        if (held)
-            name.remove(0, 5);
+        if (name == "stall") {  // the program is busy: what comes next waits, and arrives at once
+            QTest::qSleep(600);
+            continue;
+        }
+        if (name.startsWith('@')) {
+            gap = name.mid(1).toULongLong();
+            continue;
+        }
+        quint64 heldFor = 50;
+        bool press = true, release = true;
+        if (const qsizetype slash = name.indexOf('/'); slash > 0) {
+            heldFor = name.mid(slash + 1).toULongLong();
+            name.truncate(slash);
+        } else if (name.size() > 1 && (name.endsWith('+') || name.endsWith('-'))) {
+            press = name.endsWith('+');
+            release = !press;
+            name.chop(1);
+        }
         Qt::KeyboardModifiers modifiers;
         for (const auto& [prefix, modifier] : {std::pair{QString("Ctrl+"), Qt::ControlModifier},
                                                std::pair{QString("Shift+"), Qt::ShiftModifier}})
@@ -103,20 +136,22 @@ void pressKeys(const QString& keys) {
             name.remove(0, 1);
         }
         const Qt::Key key = name[0].isDigit() ? Qt::Key(Qt::Key_0 + name[0].digitValue()) : named.value(name);
-        QWidget* board = boardWidget();
-        QWidget* to = board->focusWidget() ? board->focusWidget() : board;
-        QTest::keyPress(to, key, modifiers);
-        // Held past the system's repeat delay, then repeated as the toolkit gives it when its
-        // queue lags: a release and a press, a press marked as a repeat, a press.
-        for (int i = 0; held && i < 3; ++i) {
-            if (i == 0) {
-                QTest::qSleep(300);
-                QTest::keyRelease(to, key, modifiers);
-            }
-            QKeyEvent repeat(QEvent::KeyPress, key, modifiers, QString(), i == 1);
-            QApplication::sendEvent(to, &repeat);
+        if (press) {
+            keyClock += gap;
+            sendKey(QEvent::KeyPress, key, modifiers);
         }
-        QTest::keyRelease(to, key, modifiers);
+        // Held past the delay, the key repeats as a release and a press at one time; the toolkit
+        // marks most such pairs as repeats, but not the first when its queue lags.
+        const quint64 pressed = keyClock;
+        for (quint64 at = kRepeatDelay; release && at < heldFor; at += kRepeatEvery) {
+            keyClock = pressed + at;
+            sendKey(QEvent::KeyRelease, key, modifiers, at > kRepeatDelay);
+            sendKey(QEvent::KeyPress, key, modifiers, at > kRepeatDelay);
+        }
+        if (release) {
+            keyClock = pressed + heldFor;
+            sendKey(QEvent::KeyRelease, key, modifiers);
+        }
     }
 }
 
