@@ -192,7 +192,7 @@ class ProgramWindowTest : public QObject {
 private slots:
     void initTestCase() {
         if (const QString why = testing::whyNoRealDisplay(); !why.isEmpty())
-            QSKIP(qPrintable(why));
+            testing::skipEverything(why);
         QVERIFY2(!program().isEmpty(), "TARVO_PROGRAM names no program");
     }
 

@@ -4,6 +4,7 @@
 // unblocks it. Run under valgrind's memcheck too, which sees what the address sanitizer cannot
 // inside the toolkit's own libraries.
 #include "support/board.h"
+#include "support/real_display.h"
 #include "ui/board_window.h"
 
 #include <QAction>
@@ -50,7 +51,7 @@ class RealMenusTest : public QObject {
 private slots:
     void initTestCase() {
         if (QGuiApplication::platformName() != "xcb")
-            QSKIP("needs a real X display: run through with_xvfb.sh");
+            testing::skipEverything("needs a real X display: run through with_xvfb.sh");
     }
     void cleanup() { closeEverything(); }
 

@@ -72,7 +72,7 @@ class RealWindowTest : public QObject {
 private slots:
     void initTestCase() {
         if (const QString why = testing::whyNoRealDisplay(); !why.isEmpty())
-            QSKIP(qPrintable(why));
+            testing::skipEverything(why);
     }
     void cleanup() { closeEverything(); }
 
