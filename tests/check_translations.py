@@ -37,7 +37,11 @@ with tempfile.TemporaryDirectory() as tmp:
                 if sorted(re.findall(r"%\d|%n", form)) != sorted(re.findall(r"%\d|%n", source)):
                     failures.append("%s: %r has other placeholders than %r" % (ts.name, form, source))
             if "&" in source:  # a menu's: its access key is the only one of its letter in the menu bar
-                keys.setdefault(re.search(r"&(.)", forms[0]).group(1).lower(), []).append(forms[0])
+                key = re.search(r"&(.)", forms[0])
+                if key:
+                    keys.setdefault(key.group(1).lower(), []).append(forms[0])
+                else:
+                    failures.append("%s: %r has no access key, as %r has" % (ts.name, forms[0], source))
         failures += ["%s: the menus share the access key %r: %s" % (ts.name, k, ", ".join(t)) for k, t in keys.items() if len(t) > 1]
 
 for failure in failures:
