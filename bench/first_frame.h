@@ -16,7 +16,9 @@
 
 class FirstFrame final : public QObject {
 public:
-    FirstFrame() { QCoreApplication::instance()->installEventFilter(this); }
+    explicit FirstFrame(QObject* parent = nullptr) : QObject(parent) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
