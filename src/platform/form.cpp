@@ -201,11 +201,12 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
         if (!key || watched != (focusWidget() ? focusWidget() : this))
             return false;
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
-        const bool repeat = heldKeys_ == HeldKey::OnePress && held_.repeats(keyMoveOf(keyEvent));
-        if (event->type() == QEvent::KeyRelease)
+        const KeyMove move = keyMoveOf(keyEvent);
+        const bool repeat = heldKeys_ == HeldKey::OnePress && held_.repeats(move);
+        if (!move.down)
             return false;
         if (speech_)
-            speech_->keyPressed();
+            speech_->keyPressed(move.arrived);
         return previewKey(watched, keyEvent, repeat);
     }
     // Blocked, it watches the whole application for input to any of its widgets.
@@ -379,7 +380,9 @@ void Form::onLoad(Handler handler) { load_ = handler; }
 
 void Form::onClose(Handler handler) { window_->setCloseHandler(handler); }
 
-void Form::onKeyDown(KeyDownHandler handler, HeldKey heldKeys) { window_->setKeyDownHandler(handler, heldKeys); }
+void Form::onKeyDown(KeyDownHandler handler, HeldKey heldKeys) {
+    window_->setKeyDownHandler(handler, heldKeys);
+}
 
 void Form::runLoadHandler() {
     if (load_)

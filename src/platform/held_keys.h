@@ -11,6 +11,7 @@ struct KeyMove {
     bool down = false;
     bool markedRepeat = false;  // the toolkit took it for a held key's repeat
     std::uint64_t time = 0;     // ms, when the key moved, by the window system's clock; 0: not known
+    std::int64_t arrived = 0;   // ms, by the monotonic clock, when the program was sent it
 };
 
 // A press repeats a held key when the toolkit marks it so, or when it carries the very time of

@@ -3,6 +3,7 @@
 
 #include "platform/keys.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QWindow>
@@ -44,25 +45,27 @@ struct SentKey {
     int key;
     quint32 scanCode;
     quint64 time;
+    qint64 arrived;
 };
 std::deque<SentKey> sentKeys;
+qint64 lastPressSent = 0;
 constexpr std::size_t kSentKeysKept = 64;
 
 bool sameKey(const SentKey& sent, const QKeyEvent* event) {
     return sent.type == event->type() && sent.key == event->key() && sent.scanCode == event->nativeScanCode();
 }
 
-// The time of the key as sent; the keys sent before it were seen, or never will be.
-quint64 sentTimeOf(const QKeyEvent* event) {
+// The key as sent; the keys sent before it were seen, or never will be.
+SentKey sentAs(const QKeyEvent* event) {
     const quint64 own = event->timestamp();
     const auto sent = std::find_if(sentKeys.begin(), sentKeys.end(), [&](const SentKey& s) {
         return sameKey(s, event) && (own == 0 || s.time == own);
     });
     if (sent == sentKeys.end())
-        return own;
-    const quint64 time = sent->time;
+        return {event->type(), event->key(), event->nativeScanCode(), own, monotonicNow()};
+    const SentKey found = *sent;
     sentKeys.erase(sentKeys.begin(), sent + 1);
-    return time;
+    return found;
 }
 
 }  // namespace
@@ -82,7 +85,8 @@ int keyCodeOf(const QKeyEvent* event) {
 }
 
 KeyMove keyMoveOf(const QKeyEvent* event) {
-    return {event->key(), event->type() == QEvent::KeyPress, event->isAutoRepeat(), sentTimeOf(event)};
+    const SentKey sent = sentAs(event);
+    return {event->key(), event->type() == QEvent::KeyPress, event->isAutoRepeat(), sent.time, sent.arrived};
 }
 
 void noteKeyTime(const QObject* receiver, const QEvent* event) {
@@ -92,9 +96,21 @@ void noteKeyTime(const QObject* receiver, const QEvent* event) {
     const auto* keyEvent = static_cast<const QKeyEvent*>(event);
     if (keyEvent->timestamp() == 0)
         return;
-    sentKeys.push_back({event->type(), keyEvent->key(), keyEvent->nativeScanCode(), keyEvent->timestamp()});
+    const qint64 now = monotonicNow();
+    if (event->type() == QEvent::KeyPress)
+        lastPressSent = now;
+    sentKeys.push_back(
+        {event->type(), keyEvent->key(), keyEvent->nativeScanCode(), keyEvent->timestamp(), now});
     if (sentKeys.size() > kSentKeysKept)
         sentKeys.pop_front();
 }
+
+qint64 monotonicNow() {
+    QElapsedTimer clock;
+    clock.start();
+    return clock.msecsSinceReference();
+}
+
+qint64 lastKeyPressSent() { return lastPressSent; }
 
 }  // namespace tarvo::platform

@@ -4,6 +4,8 @@
 
 #include "platform/held_keys.h"
 
+#include <QtGlobal>
+
 class QEvent;
 class QKeyEvent;
 class QObject;
@@ -19,5 +21,10 @@ KeyMove keyMoveOf(const QKeyEvent* event);
 
 // Sees every event first, before any filter: notes the time of each key the window system sends.
 void noteKeyTime(const QObject* receiver, const QEvent* event);
+
+// Now, and when the window system last sent a key press, by the monotonic clock in ms (0: none):
+// a screen reader has it before the window does.
+qint64 monotonicNow();
+qint64 lastKeyPressSent();
 
 }  // namespace tarvo::platform

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "platform/widgets.h"
 
+#include "platform/key_events.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
 
+#include <algorithm>
 #include <utility>
 
 namespace tarvo::platform {
@@ -63,14 +66,17 @@ QStringList SpeechBar::untold() const {
 // Orca 43 stops speaking at every key pressed, and drops what waits to be spoken too: a score
 // shown 60 ms before the next key never reached the voice. So the texts of a burst of keys wait
 // for its end, and a text that a key may have cut before it reached the voice is told again.
+// Both are decided on when each key reached the program, where the screen reader's bridge takes
+// it first, not on when the window gets it back: a key on its way through the bridge may have
+// stopped the voice already, or come after a text that it then cut.
 namespace {
 constexpr int kBurstPause = 150;     // ms without a key that end a burst
 constexpr int kReachingVoice = 250;  // ms a shown text may take to reach the voice
 }  // namespace
 
-void SpeechBar::keyPressed() {
-    sinceKey_.start();
-    if (!told_.empty() && sinceTold_.elapsed() < kReachingVoice)
+void SpeechBar::keyPressed(qint64 arrived) {
+    lastKey_ = std::max(lastKey_, arrived);
+    if (!told_.empty() && arrived >= toldAt_ && arrived - toldAt_ < kReachingVoice)
         waiting_.insert(waiting_.begin(), told_.begin(), told_.end());
     told_.clear();
     if (!waiting_.empty())
@@ -95,8 +101,9 @@ void SpeechBar::speakIfHeard() {
         menu->installEventFilter(this);  // to come back when it closes
         return;
     }
-    const qint64 sinceKey = sinceKey_.isValid() ? sinceKey_.elapsed() : kBurstPause;
-    if (sinceKey < kBurstPause) {  // one reading: a second one could pass the pause, and wait forever
+    const qint64 now = monotonicNow();  // one reading: a second could pass the pause, and wait forever
+    const qint64 sinceKey = now - std::max(lastKey_, lastKeyPressSent());
+    if (sinceKey < kBurstPause) {
         nextTry_.start(int(kBurstPause - sinceKey));
         return;
     }
@@ -112,7 +119,7 @@ void SpeechBar::speakIfHeard() {
         if (!w.echo)
             told_.push_back(w);
     }
-    sinceTold_.start();
+    toldAt_ = now;
     for (; notes_.size() > kNotesKept; notes_.pop_front())
         notes_.front()->deleteLater();
 }

@@ -7,7 +7,6 @@
 #include "platform/held_keys.h"
 #include "platform/run_time_error.h"
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QStringList>
 #include <QTimer>
@@ -57,7 +56,9 @@ public:
     void tell(const QString& text);
     // As tell, for where the keyboard's cursor is: gives way to a newer echo not yet spoken.
     void echo(const QString& text);
-    void keyPressed();  // any key pressed in the window: the screen reader stops speaking
+    // Any key pressed in the window, which reached the program at that monotonic time in ms:
+    // the screen reader stops speaking.
+    void keyPressed(qint64 arrived);
     // Texts told and not yet spoken, for the window that takes this one's place.
     QStringList untold() const;
 
@@ -74,9 +75,9 @@ private:
     std::vector<Waiting> waiting_;
     // The last texts spoken that are no echoes, for as long as a key may cut them.
     std::vector<Waiting> told_;
-    QElapsedTimer sinceKey_, sinceTold_;
-    std::deque<QWidget*> notes_;  // the newest last
-    QTimer nextTry_;  // when the waiting texts may be heard: after the handler, or the burst
+    qint64 lastKey_ = 0, toldAt_ = 0;  // monotonic ms
+    std::deque<QWidget*> notes_;       // the newest last
+    QTimer nextTry_;                   // when the waiting texts may be heard: after the handler, or the burst
 };
 
 class FormWindow final : public QWidget {
