@@ -61,8 +61,9 @@ env -u XDG_RUNTIME_DIR QT_FATAL_WARNINGS=1 "$program" -platform offscreen >"$out
 [ $code -ne 0 ] && grep -q 'XDG_RUNTIME_DIR' "$err" || fail "a fatal warning: exit $code, and it says: $(cat "$err")"
 
 # In the desktop's language: the first of LANGUAGE, LC_ALL, LC_MESSAGES and LANG that has a
-# translation, the toolkit's words ("Usage") with the game's; English when none has; --version
-# the same in all.
+# translation, the toolkit's words ("Usage") with the game's; English when none has, and, as
+# gettext has it, whatever LANGUAGE says while the messages' locale is C or POSIX (or unset);
+# --version the same in all.
 while IFS='|' read -r language all messages lang usage help; do
     LANGUAGE=$language LC_ALL=$all LC_MESSAGES=$messages LANG=$lang run --help
     head -n 1 "$out" | grep -qxF "$usage" && grep -qF -- "-h, --help     $help" "$out" ||
@@ -70,12 +71,18 @@ while IFS='|' read -r language all messages lang usage help; do
     LANGUAGE=$language LC_ALL=$all LC_MESSAGES=$messages LANG=$lang run --version
     [ "$(cat "$out")" = "Tarvo $version" ] || fail "LANG=$lang: --version prints '$(cat "$out")'"
 done <<'CASES'
-|||de_DE.UTF-8|Aufruf: tarvo [Optionen]|Diese Hilfe zeigen und beenden.
-pt_BR:fr:de||||Utilisation : tarvo [options]|Afficher cette aide et quitter.
+|||de_DE.UTF-8|Aufruf: tarvo [Optionen]|Diese Hilfe anzeigen und beenden.
+pt_BR:fr:de|||C.UTF-8|Utilisation : tarvo [options]|Afficher cette aide et quitter.
 ||es_ES.UTF-8|C|Uso: tarvo [opciones]|Mostrar esta ayuda y salir.
-en_GB:de||||Usage: tarvo [options]|Show this help and exit.
+en_GB:de|||C.UTF-8|Usage: tarvo [options]|Show this help and exit.
+de|C|||Usage: tarvo [options]|Show this help and exit.
+de|||C|Usage: tarvo [options]|Show this help and exit.
+de||POSIX|de_DE.UTF-8|Usage: tarvo [options]|Show this help and exit.
+de||||Usage: tarvo [options]|Show this help and exit.
 |C.UTF-8||de_DE.UTF-8|Usage: tarvo [options]|Show this help and exit.
 it_IT|||it_IT.UTF-8|Usage: tarvo [options]|Show this help and exit.
+|||ru_RU.UTF-8|Использование: tarvo [параметры]|Показать эту справку и выйти.
+pl:en|||C.UTF-8|Sposób użycia: tarvo [opcje]|Wyświetl tę pomoc i zakończ.
 CASES
 LANG=de_DE.UTF-8 LC_ALL= LANGUAGE= run --bogus
 [ "$(head -n 1 "$err")" = "tarvo: Unbekannte Option 'bogus'." ] || fail "in German, --bogus says: $(head -n 1 "$err")"

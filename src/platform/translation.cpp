@@ -49,9 +49,21 @@ void load(const QStringList& languages) {
     inUse() = std::move(translations);  // the old ones leave the application object as they go
 }
 
+// The desktop's languages, first choice first; none but English where the messages' locale is
+// C or POSIX, which asks for the program's own words whatever LANGUAGE says.
+QStringList desktopLanguages() {
+    QString messages;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (messages = qEnvironmentVariable(variable); !messages.isEmpty())
+            break;
+    if (messages.isEmpty() || messages == QLatin1String("C") || messages == QLatin1String("POSIX"))
+        return {QStringLiteral("C")};
+    return QLocale::system().uiLanguages();
+}
+
 Translations& current() {
     if (!inUse())
-        load(QLocale::system().uiLanguages());
+        load(desktopLanguages());
     return *inUse();
 }
 
@@ -72,20 +84,21 @@ std::string withArguments(const QString& text, std::initializer_list<std::string
 
 // The text in the language in use, in the form for the count if it has one; as it stands where
 // there is no translation.
-QString lookUp(Text text, int count = -1) {
-    const QString found =
-        text.context ? current().ours.translate(text.context, text.english, nullptr, count) : QString();
-    return found.isEmpty() ? QString::fromUtf8(text.english) : found;
+QString lookUp(const char* context, const char* english, int count = -1) {
+    const QString found = context ? current().ours.translate(context, english, nullptr, count) : QString();
+    return found.isEmpty() ? QString::fromUtf8(english) : found;
 }
 
 }  // namespace
 
 std::string translated(Text text, std::initializer_list<std::string_view> arguments) {
-    return withArguments(lookUp(text), arguments);
+    return withArguments(lookUp(text.context, text.english), arguments);
 }
 
-std::string translated(Text text, int count) {
-    return lookUp(text, count).replace(QStringLiteral("%n"), QString::number(count)).toStdString();
+std::string translated(CountedText text, int count, std::initializer_list<std::string_view> arguments) {
+    return withArguments(
+        lookUp(text.context, text.english, count).replace(QStringLiteral("%n"), QString::number(count)),
+        arguments);
 }
 
 void useDesktopLanguage() { install(current()); }

@@ -39,9 +39,9 @@ std::string timeInWords(std::string_view clockText) {
         return translated(TARVO_COUNTED("Speech", "%n second(s) left"), seconds);
     if (seconds == 0)
         return translated(TARVO_COUNTED("Speech", "%n minute(s) left"), minutes);
-    return translated(TARVO_TEXT("Speech", "%1 %2 left"),
-                      {translated(TARVO_COUNTED("Speech", "%n minute(s)"), minutes),
-                       translated(TARVO_COUNTED("Speech", "%n second(s)"), seconds)});
+    // The sentence agrees with the minutes, which come first.
+    return translated(TARVO_COUNTED("Speech", "%n minute(s) %1 left"), minutes,
+                      {translated(TARVO_COUNTED("Speech", "%n second(s)"), seconds)});
 }
 
 void rowIncomplete(int row, int position) {
