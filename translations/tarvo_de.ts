@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Says whether you won or lost</source>
-        <translation>Sagt, ob du gewonnen oder verloren hast</translation>
+        <translation>Zeigt, ob du gewonnen oder verloren hast</translation>
     </message>
     <message>
         <source>Show</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Minutes and seconds left to find the code</source>
-        <translation>Minuten und Sekunden, die bleiben, um den Code zu finden</translation>
+        <translation>Minuten und Sekunden, die dir noch bleiben, um den Code zu finden</translation>
     </message>
 </context>
 <context>
@@ -111,11 +111,11 @@
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation>Diese Hilfe zeigen und beenden.</translation>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation>Die Version zeigen und beenden.</translation>
+        <translation>Die Version anzeigen und beenden.</translation>
     </message>
     <message>
         <source>
@@ -224,17 +224,6 @@ Die Optionen des Toolkits, etwa -platform NAME und -style NAME, werden auch ange
             <numerusform>Noch %n Minuten</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1 %2 left</source>
-        <translation>Noch %1 %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n minute(s)</source>
-        <translation>
-            <numerusform>%n Minute</numerusform>
-            <numerusform>%n Minuten</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>%n second(s)</source>
         <translation>
@@ -253,6 +242,13 @@ Die Optionen des Toolkits, etwa -platform NAME und -style NAME, werden auch ange
     <message>
         <source>%1 The code was %2.</source>
         <translation>%1 Der Code war %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) %1 left</source>
+        <translation>
+            <numerusform>Noch %n Minute und %1</numerusform>
+            <numerusform>Noch %n Minuten und %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

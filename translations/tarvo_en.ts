@@ -18,17 +18,17 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n minute(s)</source>
-        <translation>
-            <numerusform>%n minute</numerusform>
-            <numerusform>%n minutes</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n second(s)</source>
         <translation>
             <numerusform>%n second</numerusform>
             <numerusform>%n seconds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) %1 left</source>
+        <translation>
+            <numerusform>%n minute %1 left</numerusform>
+            <numerusform>%n minutes %1 left</numerusform>
         </translation>
     </message>
 </context>

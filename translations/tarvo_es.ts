@@ -28,11 +28,11 @@
     <name>Board</name>
     <message>
         <source>You Won !</source>
-        <translation>¡Ganaste!</translation>
+        <translation>¡Victoria!</translation>
     </message>
     <message>
         <source>You Lost !</source>
-        <translation>¡Perdiste!</translation>
+        <translation>¡Derrota!</translation>
     </message>
     <message>
         <source>black, a right digit in its right place</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>Drop a digit tile here</source>
-        <translation>Suelte aquí un dígito</translation>
+        <translation>Suelta aquí un dígito</translation>
     </message>
     <message>
         <source>Row %1, peg %2</source>
@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Drag it onto a slot of the current row</source>
-        <translation>Arrástrelo a una casilla de la fila actual</translation>
+        <translation>Arrástralo a una casilla de la fila actual</translation>
     </message>
     <message>
         <source>Message</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Says whether you won or lost</source>
-        <translation>Dice si ha ganado o perdido</translation>
+        <translation>Indica el resultado de la partida</translation>
     </message>
     <message>
         <source>Show</source>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Scores the current row</source>
-        <translation>Puntúa la fila actual</translation>
+        <translation>Evalúa la fila actual</translation>
     </message>
     <message>
         <source>Time left</source>
@@ -103,7 +103,7 @@
     <name>Command line</name>
     <message>
         <source>A code-breaking game: find the hidden four-digit code in six rows, against the clock.</source>
-        <translation>Un juego de descifrar códigos: descubra el código oculto de cuatro dígitos en seis filas, contra el reloj.</translation>
+        <translation>Un juego de descifrar códigos: descubre el código oculto de cuatro dígitos en seis filas, a contrarreloj.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
@@ -189,7 +189,7 @@ También se aceptan las opciones propias del toolkit, como -platform NOMBRE y -s
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>Ay&amp;uda</translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -224,17 +224,6 @@ También se aceptan las opciones propias del toolkit, como -platform NOMBRE y -s
             <numerusform>Quedan %n minutos</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1 %2 left</source>
-        <translation>Quedan %1 y %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n minute(s)</source>
-        <translation>
-            <numerusform>%n minuto</numerusform>
-            <numerusform>%n minutos</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>%n second(s)</source>
         <translation>
@@ -253,6 +242,13 @@ También se aceptan las opciones propias del toolkit, como -platform NOMBRE y -s
     <message>
         <source>%1 The code was %2.</source>
         <translation>%1 El código era %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) %1 left</source>
+        <translation>
+            <numerusform>Queda %n minuto y %1</numerusform>
+            <numerusform>Quedan %n minutos y %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

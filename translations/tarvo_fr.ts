@@ -28,19 +28,19 @@
     <name>Board</name>
     <message>
         <source>You Won !</source>
-        <translation>Gagné !</translation>
+        <translation>Gagné&#xa0;!</translation>
     </message>
     <message>
         <source>You Lost !</source>
-        <translation>Perdu !</translation>
+        <translation>Perdu&#xa0;!</translation>
     </message>
     <message>
         <source>black, a right digit in its right place</source>
-        <translation>noir, un bon chiffre à sa bonne place</translation>
+        <translation>noire, un bon chiffre bien placé</translation>
     </message>
     <message>
         <source>white, a right digit in another place</source>
-        <translation>blanc, un bon chiffre à une autre place</translation>
+        <translation>blanche, un bon chiffre mal placé</translation>
     </message>
     <message>
         <source>Code, position %1</source>
@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>The hidden code, shown when the game ends</source>
-        <translation>Le code caché, montré à la fin de la partie</translation>
+        <translation>Le code secret, révélé en fin de partie</translation>
     </message>
     <message>
         <source>Row %1, position %2</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>Black: a right digit in its right place. White: a right digit in another place.</source>
-        <translation>Noir : un bon chiffre à sa bonne place. Blanc : un bon chiffre à une autre place.</translation>
+        <translation>Noire&#xa0;: un bon chiffre bien placé. Blanche&#xa0;: un bon chiffre mal placé.</translation>
     </message>
     <message>
         <source>Digit %1</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Says whether you won or lost</source>
-        <translation>Dit si vous avez gagné ou perdu</translation>
+        <translation>Indique si vous avez gagné ou perdu</translation>
     </message>
     <message>
         <source>Show</source>
@@ -96,18 +96,18 @@
     </message>
     <message>
         <source>Minutes and seconds left to find the code</source>
-        <translation>Minutes et secondes qui restent pour trouver le code</translation>
+        <translation>Minutes et secondes restantes pour trouver le code</translation>
     </message>
 </context>
 <context>
     <name>Command line</name>
     <message>
         <source>A code-breaking game: find the hidden four-digit code in six rows, against the clock.</source>
-        <translation>Un jeu de déchiffrage : trouvez le code caché de quatre chiffres en six rangées, contre la montre.</translation>
+        <translation>Un jeu de décryptage&#xa0;: trouvez le code secret de quatre chiffres en six rangées, contre la montre.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
-        <translation>Valeur manquante après « %1 ».</translation>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -127,7 +127,7 @@ Les options propres à la boîte à outils, comme -platform NOM et -style NOM, s
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -138,7 +138,7 @@ Les options propres à la boîte à outils, comme -platform NOM et -style NOM, s
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation>DISPLAY n&apos;est pas défini</translation>
+        <translation>DISPLAY n’est pas défini</translation>
     </message>
     <message>
         <source>no display to open the window on (%1)</source>
@@ -146,15 +146,15 @@ Les options propres à la boîte à outils, comme -platform NOM et -style NOM, s
     </message>
     <message>
         <source>the toolkit could not start (%1)</source>
-        <translation>la boîte à outils n&apos;a pas pu démarrer (%1)</translation>
+        <translation>la boîte à outils n’a pas pu démarrer (%1)</translation>
     </message>
     <message>
         <source>cannot load &quot;%1&quot;: %2</source>
-        <translation>impossible de charger « %1 » : %2</translation>
+        <translation>impossible de charger «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Run-time error in &quot;%1&quot;: %2</source>
-        <translation>Erreur d&apos;exécution dans « %1 » : %2</translation>
+        <translation>Erreur d’exécution dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -200,7 +200,7 @@ Les options propres à la boîte à outils, comme -platform NOM et -style NOM, s
     <name>Speech</name>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Row %1, position %2, empty</source>
@@ -208,7 +208,7 @@ Les options propres à la boîte à outils, comme -platform NOM et -style NOM, s
     </message>
     <message>
         <source>Row %1, position %2: %3</source>
-        <translation>Rangée %1, position %2 : %3</translation>
+        <translation>Rangée %1, position %2&#xa0;: %3</translation>
     </message>
     <message numerus="yes">
         <source>%n second(s) left</source>
@@ -224,17 +224,6 @@ Les options propres à la boîte à outils, comme -platform NOM et -style NOM, s
             <numerusform>Il reste %n minutes</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1 %2 left</source>
-        <translation>Il reste %1 %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n minute(s)</source>
-        <translation>
-            <numerusform>%n minute</numerusform>
-            <numerusform>%n minutes</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>%n second(s)</source>
         <translation>
@@ -248,11 +237,18 @@ Les options propres à la boîte à outils, comme -platform NOM et -style NOM, s
     </message>
     <message>
         <source>Row %1: %2. %3 in place, %4 out of place.</source>
-        <translation>Rangée %1 : %2. À leur place : %3, ailleurs : %4.</translation>
+        <translation>Rangée %1&#xa0;: %2. Bien placés&#xa0;: %3, mal placés&#xa0;: %4.</translation>
     </message>
     <message>
         <source>%1 The code was %2.</source>
         <translation>%1 Le code était %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) %1 left</source>
+        <translation>
+            <numerusform>Il reste %n minute et %1</numerusform>
+            <numerusform>Il reste %n minutes et %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

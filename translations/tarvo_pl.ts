@@ -1,0 +1,258 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="en">
+<context>
+    <name>About</name>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Created               </source>
+        <translation>Utworzono</translation>
+    </message>
+    <message>
+        <source>Version                </source>
+        <translation>Wersja</translation>
+    </message>
+    <message>
+        <source>E-Mail </source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Board</name>
+    <message>
+        <source>You Won !</source>
+        <translation>Wygrana!</translation>
+    </message>
+    <message>
+        <source>You Lost !</source>
+        <translation>Przegrana!</translation>
+    </message>
+    <message>
+        <source>black, a right digit in its right place</source>
+        <translation>czarny, właściwa cyfra na właściwym miejscu</translation>
+    </message>
+    <message>
+        <source>white, a right digit in another place</source>
+        <translation>biały, właściwa cyfra na innym miejscu</translation>
+    </message>
+    <message>
+        <source>Code, position %1</source>
+        <translation>Kod, pozycja %1</translation>
+    </message>
+    <message>
+        <source>The hidden code, shown when the game ends</source>
+        <translation>Tajny kod, odsłaniany na końcu gry</translation>
+    </message>
+    <message>
+        <source>Row %1, position %2</source>
+        <translation>Rząd %1, pozycja %2</translation>
+    </message>
+    <message>
+        <source>Drop a digit tile here</source>
+        <translation>Upuść tu cyfrę</translation>
+    </message>
+    <message>
+        <source>Row %1, peg %2</source>
+        <translation>Rząd %1, kołek %2</translation>
+    </message>
+    <message>
+        <source>Black: a right digit in its right place. White: a right digit in another place.</source>
+        <translation>Czarny: właściwa cyfra na właściwym miejscu. Biały: właściwa cyfra na innym miejscu.</translation>
+    </message>
+    <message>
+        <source>Digit %1</source>
+        <translation>Cyfra %1</translation>
+    </message>
+    <message>
+        <source>Drag it onto a slot of the current row</source>
+        <translation>Przeciągnij ją na pole bieżącego rzędu</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Komunikat</translation>
+    </message>
+    <message>
+        <source>Says whether you won or lost</source>
+        <translation>Pokazuje wynik gry</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Sprawdź</translation>
+    </message>
+    <message>
+        <source>Scores the current row</source>
+        <translation>Ocenia bieżący rząd</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Pozostały czas</translation>
+    </message>
+    <message>
+        <source>Minutes and seconds left to find the code</source>
+        <translation>Minuty i sekundy, które zostały na odgadnięcie kodu</translation>
+    </message>
+</context>
+<context>
+    <name>Command line</name>
+    <message>
+        <source>A code-breaking game: find the hidden four-digit code in six rows, against the clock.</source>
+        <translation>Gra w łamanie kodów: odgadnij ukryty czterocyfrowy kod w sześciu rzędach, zanim skończy się czas.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Brak wartości po „%1”.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Wyświetl tę pomoc i zakończ.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Wyświetl wersję i zakończ.</translation>
+    </message>
+    <message>
+        <source>
+The toolkit&apos;s own options, such as -platform NAME and -style NAME, are accepted too.
+</source>
+        <translation>
+Akceptowane są też opcje biblioteki graficznej, takie jak -platform NAZWA i -style NAZWA.
+</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Nieoczekiwany argument „%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
+        <translation>nie ustawiono DISPLAY ani WAYLAND_DISPLAY</translation>
+    </message>
+    <message>
+        <source>DISPLAY is not set</source>
+        <translation>nie ustawiono DISPLAY</translation>
+    </message>
+    <message>
+        <source>no display to open the window on (%1)</source>
+        <translation>brak ekranu, na którym można otworzyć okno (%1)</translation>
+    </message>
+    <message>
+        <source>the toolkit could not start (%1)</source>
+        <translation>biblioteka graficzna nie mogła wystartować (%1)</translation>
+    </message>
+    <message>
+        <source>cannot load &quot;%1&quot;: %2</source>
+        <translation>nie można wczytać „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Run-time error in &quot;%1&quot;: %2</source>
+        <translation>Błąd wykonania w „%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nowa gra</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Za&amp;kończ</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <translation>Poz&amp;iom</translation>
+    </message>
+    <message>
+        <source>Ha&amp;rd</source>
+        <translation>&amp;Trudny</translation>
+    </message>
+    <message>
+        <source>N&amp;ormal</source>
+        <translation>No&amp;rmalny</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>Ł&amp;atwy</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;O programie</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Row %1, position %2, empty</source>
+        <translation>Rząd %1, pozycja %2, pusta</translation>
+    </message>
+    <message>
+        <source>Row %1, position %2: %3</source>
+        <translation>Rząd %1, pozycja %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s) left</source>
+        <translation>
+            <numerusform>Została %n sekunda</numerusform>
+            <numerusform>Zostały %n sekundy</numerusform>
+            <numerusform>Zostało %n sekund</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) left</source>
+        <translation>
+            <numerusform>Została %n minuta</numerusform>
+            <numerusform>Zostały %n minuty</numerusform>
+            <numerusform>Zostało %n minut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) %1 left</source>
+        <translation>
+            <numerusform>Została %n minuta i %1</numerusform>
+            <numerusform>Zostały %n minuty i %1</numerusform>
+            <numerusform>Zostało %n minut i %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n sekunda</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1, position %2 is empty.</source>
+        <translation>Rząd %1: pozycja %2 jest pusta.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2. %3 in place, %4 out of place.</source>
+        <translation>Rząd %1: %2. Na swoim miejscu: %3, na innym miejscu: %4.</translation>
+    </message>
+    <message>
+        <source>%1 The code was %2.</source>
+        <translation>%1 Tajny kod: %2.</translation>
+    </message>
+</context>
+</TS>
