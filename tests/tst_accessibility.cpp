@@ -3,11 +3,17 @@
 #include "support/board_test.h"
 #include "support/fakes.h"
 
+#include "platform/translation.h"
+#include "ui/narration.h"
+
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <map>
 
 using namespace tarvo;
 using namespace tarvo::testing;
@@ -20,6 +26,37 @@ QString spoken(const QString& controlName, QAccessible::Text what = QAccessible:
         return "<no control " + controlName + ">";
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
     return face ? face->text(what) : "<not accessible>";
+}
+
+// Which of a language's forms a count takes, by the rule its grammar books give.
+int pluralForm(const QString& language, int n) {
+    if (language == "ru" || language == "pl") {
+        const bool few = n % 10 >= 2 && n % 10 <= 4 && !(n % 100 >= 12 && n % 100 <= 14);
+        if (language == "ru" ? n % 10 == 1 && n % 100 != 11 : n == 1)
+            return 0;
+        return few ? 1 : 2;
+    }
+    return language == "fr" ? (n > 1) : (n != 1);
+}
+
+// The words of the spoken time that follow the count, in each form: the seconds, the minutes, and
+// the verb that agrees with the first count, where the language has one.
+struct TimeWords {
+    QStringList second, minute, verb;
+};
+const std::map<QString, TimeWords> kTimeWords = {
+    {"en", {{"second", "seconds"}, {"minute", "minutes"}, {}}},
+    {"de", {{"Sekunde", "Sekunden"}, {"Minute", "Minuten"}, {}}},
+    {"fr", {{"seconde", "secondes"}, {"minute", "minutes"}, {}}},
+    {"es", {{"segundo", "segundos"}, {"minuto", "minutos"}, {"Queda", "Quedan"}}},
+    {"ru",
+     {{"секунда", "секунды", "секунд"}, {"минута", "минуты", "минут"}, {"Осталась", "Осталось", "Осталось"}}},
+    {"pl",
+     {{"sekunda", "sekundy", "sekund"}, {"minuta", "minuty", "minut"}, {"Została", "Zostały", "Zostało"}}},
+};
+
+bool hasWord(const QString& sentence, const QString& word) {
+    return sentence.split(QRegularExpression("[\\s.,]+")).contains(word);
 }
 
 }  // namespace
@@ -73,6 +110,36 @@ private slots:
         QCOMPARE(spoken("Label1"), QString("Code, position 1: 1"));
         QCOMPARE(spoken("Label4"), QString("Code, position 4: 4"));
         QCOMPARE(spoken(pegName(3, 1)), QString("Row 3, peg 1"));
+    }
+
+    // T speaks the time in the player's language, each count with the form its grammar asks for
+    // and the verb agreeing with the first.
+    void theTimeIsSpokenInEachLanguagesForms_data() {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : QString(TARVO_LANGUAGES).split(','))
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void theTimeIsSpokenInEachLanguagesForms() {
+        QFETCH(QString, language);
+        QVERIFY2(kTimeWords.count(language),
+                 qPrintable("no forms known for " + language + ": add them here"));
+        const TimeWords& words = kTimeWords.at(language);
+        platform::useLanguages({language.toStdString()});
+        const auto expect = [&](const QString& clock, const QStringList& wanted) {
+            const QString said = QString::fromStdString(timeInWords(clock.toStdString()));
+            for (const QString& word : wanted)
+                QVERIFY2(hasWord(said, word),
+                         qPrintable(clock + ": \"" + said + "\" lacks \"" + word + "\""));
+        };
+        for (int n : {1, 2, 5, 21, 22}) {
+            const int form = pluralForm(language, n);
+            const QStringList verb = words.verb.isEmpty() ? QStringList() : QStringList{words.verb[form]};
+            expect(QString("0:%1").arg(n, 2, 10, QChar('0')), QStringList{words.second[form]} + verb);
+            expect(QString("%1:00").arg(n), QStringList{words.minute[form]} + verb);
+            expect(QString("%1:05").arg(n),
+                   QStringList{words.minute[form], words.second[pluralForm(language, 5)]} + verb);
+        }
+        platform::useLanguages({"en"});
     }
 };
 

@@ -4,10 +4,13 @@
 #include "platform/translation.h"
 #include "support/scenes.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
@@ -121,6 +124,14 @@ class CaptionsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The captions are measured in the font the package depends on: another that stands in for
+    // Arial has other widths, and a caption that fits in it may not fit for the player.
+    void initTestCase() {
+        const QString family = QFontInfo(QFont("Arial")).family();
+        QVERIFY2(family == "Liberation Sans",
+                 qPrintable("Arial is drawn in " + family + ", not Liberation Sans (fonts-liberation)"));
+    }
+
     void cleanup() {
         closeEverything();
         tarvo::platform::useLanguages({"en"});
@@ -129,10 +140,11 @@ private slots:
     void everyCaptionIsWholeInItsPlaceAndLevel_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<Scene>("scene");
-        for (const char* language : {"en", "de", "fr", "es"})
+        for (const QString& language : QString(TARVO_LANGUAGES).split(','))
             for (Scene scene : {Scene::Fresh, Scene::InProgress, Scene::Won, Scene::LostOnSixthRow,
                                 Scene::LostOnTime, Scene::About})
-                QTest::addRow("%s %s", language, qPrintable(sceneName(scene))) << language << scene;
+                QTest::addRow("%s %s", qPrintable(language), qPrintable(sceneName(scene)))
+                    << language << scene;
     }
     void everyCaptionIsWholeInItsPlaceAndLevel() {
         QFETCH(QString, language);
@@ -149,9 +161,10 @@ private slots:
             const QString name = where(control);
             QVERIFY2(!c.ink.box.isEmpty(), qPrintable(name + " shows no ink"));
             // Whole: as tall, as wide give or take the fraction of a pixel it was placed at, and
-            // as much ink (where the background is flat: a button's is shaded).
+            // as much ink (where the background is flat: on a button's shading the faintest
+            // pixel of an accent may pass for background).
             const bool flat = !qobject_cast<QPushButton*>(control);
-            QVERIFY2(c.ink.box.height() == c.whole.box.height() &&
+            QVERIFY2(std::abs(c.ink.box.height() - c.whole.box.height()) <= (flat ? 0 : 1) &&
                          std::abs(c.ink.box.width() - c.whole.box.width()) <= 1 &&
                          (!flat || std::abs(c.ink.mass - c.whole.mass) <= 0.05 * c.whole.mass + 1),
                      qPrintable(QString("%1 is cut off: ink %2x%3 (%4 px), whole %5x%6 (%7 px)")
@@ -205,6 +218,34 @@ private slots:
                                         .arg(top)
                                         .arg(row.front().first)
                                         .arg(row.front().second)));
+    }
+
+    // Every menu's title stands in the menu bar, none pushed off into the bar's overflow, with
+    // room for its text, and every item has room in its menu, in every language.
+    void theMenusHaveRoomInEveryLanguage_data() {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : QString(TARVO_LANGUAGES).split(','))
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void theMenusHaveRoomInEveryLanguage() {
+        QFETCH(QString, language);
+        tarvo::platform::useLanguages({language.toStdString()});
+        playInto(game_, Scene::Fresh);
+        auto* bar = boardWidget()->findChild<QMenuBar*>();
+        for (QAction* title : bar->actions()) {
+            const QString text = QString(title->text()).remove('&');
+            const QRect place = bar->actionGeometry(title);
+            QVERIFY2(!place.isEmpty() && bar->rect().contains(place),
+                     qPrintable(text + " does not stand in the menu bar"));
+            QVERIFY2(place.width() > bar->fontMetrics().horizontalAdvance(text),
+                     qPrintable(text + " has no room for its title"));
+            QMenu* menu = title->menu();
+            for (QAction* item : menu->actions()) {
+                const QString words = QString(item->text()).remove('&');
+                QVERIFY2(menu->actionGeometry(item).width() > menu->fontMetrics().horizontalAdvance(words),
+                         qPrintable(words + " has no room in " + text));
+            }
+        }
     }
 
     void aDisabledSlotShowsItsCaptionGreyed() {

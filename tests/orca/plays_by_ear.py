@@ -34,12 +34,14 @@ def heard_after(pos, quiet=0.8, limit=5.0):
     """What was said whole after the pos-th utterance, once the voice has been quiet for `quiet`
     seconds; the utterances cut short are printed, marked so."""
     start = changed = time.monotonic()
-    seen = len(open(SPOKEN, "rb").read())
+    seen = open(SPOKEN, "rb").read()
     while time.monotonic() - start < limit:
-        n = len(open(SPOKEN, "rb").read())
-        if n != seen:
-            seen, changed = n, time.monotonic()
-        if time.monotonic() - changed >= quiet and (len(spoken()) > pos or time.monotonic() - start >= quiet * 2):
+        log = open(SPOKEN, "rb").read()
+        if log != seen:
+            seen, changed = log, time.monotonic()
+        speaking = b"\tbegun\t" in log[log.rstrip(b"\n").rfind(b"\n") + 1:]
+        if not speaking and time.monotonic() - changed >= quiet and (
+                len(spoken()) > pos or time.monotonic() - start >= quiet * 2):
             break
         time.sleep(0.05)
     after = spoken()[pos:]
@@ -193,14 +195,47 @@ expect("t", r"0 seconds left\.")
 expect_silence("4")
 quit(game)
 
-# On a German desktop the game's words are German, whichever voice Orca speaks them with.
-game = start(language="de")
-expect("1", r"Reihe 1, Stelle 1: 1\.?")
-for key, place in [("1", 2), ("1", 3), ("1", 4)]:
-    press(key)
-expect("Return", r"Reihe 1: 1 1 1 1\. 1 richtig platziert, 0 falsch platziert\.", within=1.0)
-expect("t", r"Noch (2 Minuten( \d+ Sekunden?)?|1 Minute \d+ Sekunden?)\.?")
-quit(game)
+# In the desktop's language, the game's words are that language's, whichever voice Orca speaks
+# them with: a slot, a score and the time, each count with the form its grammar asks for.
+def form(language, n):
+    """Which of the language's plural forms the count n takes."""
+    if language in ("ru", "pl"):
+        few = 2 <= n % 10 <= 4 and not 12 <= n % 100 <= 14
+        one = n % 10 == 1 and n % 100 != 11 if language == "ru" else n == 1
+        return 0 if one else 1 if few else 2
+    return int(n > 1) if language == "fr" else int(n != 1)
+
+
+WORDS = {  # slot, score, then the time: seconds, minutes and the verb by form, and the sentence
+    "de": ("Reihe 1, Stelle 1: 1.", "Reihe 1: 1 1 1 1. 1 richtig platziert, 0 falsch platziert.",
+           ["Sekunde", "Sekunden"], ["Minute", "Minuten"], ["Noch", "Noch"], "{verb} {m} {minute} und {s} {second}."),
+    "fr": ("Rangée 1, position 1 : 1.",  # the game's no-break spaces, as Orca passes them on
+           "Rangée 1 : 1 1 1 1. Bien placés : 1, mal placés : 0.",
+           ["seconde", "secondes"], ["minute", "minutes"], ["Il reste", "Il reste"],
+           "{verb} {m} {minute} et {s} {second}."),
+    "es": ("Fila 1, posición 1: 1.", "Fila 1: 1 1 1 1. En su lugar: 1; en otro lugar: 0.",
+           ["segundo", "segundos"], ["minuto", "minutos"], ["Queda", "Quedan"], "{verb} {m} {minute} y {s} {second}."),
+    "ru": ("Ряд 1, позиция 1: 1.", "Ряд 1: 1 1 1 1. На своём месте: 1, не на своём: 0.",
+           ["секунда", "секунды", "секунд"], ["минута", "минуты", "минут"], ["Осталась", "Осталось", "Осталось"],
+           "{verb} {m} {minute} {s} {second}."),
+    "pl": ("Rząd 1, pozycja 1: 1.", "Rząd 1: 1 1 1 1. Na swoim miejscu: 1, na innym miejscu: 0.",
+           ["sekunda", "sekundy", "sekund"], ["minuta", "minuty", "minut"], ["Została", "Zostały", "Zostało"],
+           "{verb} {m} {minute} i {s} {second}."),
+}
+for language, (slot, score, second, minute, verb, sentence) in WORDS.items():
+    game = start(language=language)
+    expect("1", re.escape(slot) + "?")
+    for key in ["1", "1", "1"]:
+        press(key)
+    expect("Return", re.escape(score), within=1.0)
+    _, said = press("t")
+    counts = [int(n) for n in re.findall(r"\d+", said[0][1])] if len(said) == 1 else []
+    m, sec = counts if len(counts) == 2 else (0, 0)
+    wanted = sentence.format(verb=verb[form(language, m)], m=m, minute=minute[form(language, m)], s=sec,
+                             second=second[form(language, sec)])
+    if [text for _, text in said] != [wanted]:
+        failures.append("%s, after t: wanted %r, heard %r" % (language, wanted, [text for _, text in said]))
+    quit(game)
 
 def alt(letter):
     """Opens a menu by its access key, held as a hand holds it: Orca hears each key first."""
