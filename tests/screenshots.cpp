@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // make screenshots: the real windows in the states a player meets, with a fixed code and a clock
 // that stands still, drawn into docs/screenshots/ one PNG each, in English, and the won game in
-// German and French too. The same command gives the same pictures.
+// German, French and Russian too. The same command gives the same pictures.
 #include "platform/translation.h"
 #include "support/scenes.h"
 
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     FixedGame game;
     for (const Shot shot :
          {Shot{"en", Scene::InProgress}, Shot{"en", Scene::Won}, Shot{"en", Scene::LostOnTime},
-          Shot{"en", Scene::About}, Shot{"de", Scene::Won}, Shot{"fr", Scene::Won}}) {
+          Shot{"en", Scene::About}, Shot{"de", Scene::Won}, Shot{"fr", Scene::Won}, Shot{"ru", Scene::Won}}) {
         tarvo::platform::useLanguages({shot.language});
         playInto(game, shot.scene);
         const QString suffix =
