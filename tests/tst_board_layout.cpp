@@ -5,6 +5,7 @@
 #include "ui/board_window.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -174,7 +175,8 @@ private slots:
 
     // Tab passes the clock box by: a screen reader would read out its every second. A click
     // still gives it the focus, and then it takes its own keys.
-    void showHasTheFocusAndOnlyAClickReachesTheClock() {
+    // Neither Tab nor a click takes the keys from the board: the clock box only shows the time.
+    void showHasTheFocusAndTheKeysStayTheBoards() {
         QWidget* board = testing::boardWidget();
         board->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(board));
@@ -184,25 +186,31 @@ private slots:
         QTest::keyClick(show, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), show);
         QTest::mouseClick(clock, Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), clock);
+        QCOMPARE(QApplication::focusWidget(), show);
         testing::pressKeys("1 2");
-        QCOMPARE(testing::captionsOf(1), QString("    "));
+        QCOMPARE(testing::captionsOf(1), QString("12  "));
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, clock->rect().center(),
+                               clock->mapToGlobal(clock->rect().center()));
+        QApplication::sendEvent(clock, &menu);
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
     }
 
-    void menusInOrderWithAccessKeysAndNoShortcuts() {
+    // The access keys, and the desktop's usual keys for a new game and for quitting.
+    void menusInOrderWithAccessKeysAndShortcuts() {
         QMenuBar* bar = testing::boardWidget()->findChild<QMenuBar*>();
         QVERIFY(bar);
         const QList<QAction*> titles = bar->actions();
         QCOMPARE(titles.size(), 3);
         const QStringList expectedTitles{"&File", "&Level", "&Help"};
-        const QList<QStringList> expectedItems{{"&New", "E&xit"}, {"Ha&rd", "N&ormal", "&Easy"}, {"&About"}};
+        const QList<QStringList> expectedItems{
+            {"&New\tCtrl+N", "E&xit\tCtrl+Q"}, {"Ha&rd", "N&ormal", "&Easy"}, {"&About"}};
         for (int m = 0; m < 3; ++m) {
             QCOMPARE(titles[m]->text(), expectedTitles[m]);
             const QList<QAction*> items = titles[m]->menu()->actions();
             QCOMPARE(items.size(), expectedItems[m].size());
             for (int i = 0; i < items.size(); ++i) {
-                QCOMPARE(items[i]->text(), expectedItems[m][i]);
-                QVERIFY(items[i]->shortcut().isEmpty());
+                const QString shortcut = items[i]->shortcut().toString();
+                QCOMPARE(items[i]->text() + (shortcut.isEmpty() ? "" : "\t" + shortcut), expectedItems[m][i]);
             }
         }
     }

@@ -156,6 +156,73 @@ private slots:
         QCOMPARE(captionsOf(1), QString("    "));
     }
 
+    // A player who cannot drag clicks a tile and then a slot; one who can still drags.
+    void clicksPlaceATileAsADragWould_data() {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("row1");
+        QTest::addColumn<QString>("picked");
+        QTest::newRow("a tile, then a slot") << "tile 3, slot 1 2"
+                                             << " 3  "
+                                             << "";
+        QTest::newRow("picked up, it shows") << "tile 3"
+                                             << "    "
+                                             << "Label61";
+        QTest::newRow("the same tile again puts it down") << "tile 3, tile 3, slot 1 2"
+                                                          << "    "
+                                                          << "";
+        QTest::newRow("another tile takes its place") << "tile 3, tile 5, slot 1 1"
+                                                      << "5   "
+                                                      << "";
+        QTest::newRow("a click elsewhere puts it down") << "tile 3, Image1, slot 1 1"
+                                                        << "    "
+                                                        << "";
+        QTest::newRow("a click on Show puts it down") << "tile 2, Command1, slot 1 1"
+                                                      << "    "
+                                                      << "";
+        QTest::newRow("Escape puts it down") << "tile 4, Escape, slot 1 1"
+                                             << "    "
+                                             << "";
+        QTest::newRow("a closed row's slot takes nothing") << "tile 4, slot 2 1, slot 1 1"
+                                                           << "    "
+                                                           << "";
+        QTest::newRow("a touch tap") << "tap 6, slot 1 4"
+                                     << "   6"
+                                     << "";
+        QTest::newRow("a drag with a tile picked up") << "tile 1, drag 2 to 1 3, slot 1 4"
+                                                      << "  21"
+                                                      << "";
+    }
+    void clicksPlaceATileAsADragWould() {
+        QFETCH(QString, clicks);
+        QFETCH(QString, row1);
+        QFETCH(QString, picked);
+        for (const QString& click : clicks.split(", ")) {
+            const QStringList w = click.split(' ');
+            if (w[0] == "tile" || w[0] == "slot") {
+                const QString name =
+                    w[0] == "tile" ? tileName(w[1].toInt()) : slotName(w[1].toInt(), w[2].toInt());
+                QTest::mouseClick(control<QWidget>(name), Qt::LeftButton);
+            } else if (w[0] == "tap") {
+                QWidget* tile = control<QWidget>(tileName(w[1].toInt()));
+                const QPoint at = tile->mapTo(tile->window(), tile->rect().center());
+                QTest::touchEvent(tile->window(), touchScreen_).press(0, at);
+                QTest::touchEvent(tile->window(), touchScreen_).release(0, at);
+            } else if (w[0] == "drag") {
+                QVERIFY(dropTile(w[1].toInt(), w[3].toInt(), w[4].toInt()));
+            } else if (w[0] == "Escape") {
+                pressKeys("Escape");
+            } else {
+                QTest::mouseClick(control<QWidget>(w[0]), Qt::LeftButton);
+            }
+        }
+        QCOMPARE(captionsOf(1), row1);
+        QString highlighted;
+        for (int d = 1; d <= 6; ++d)
+            if (control<QLabel>(tileName(d))->backgroundRole() == QPalette::Highlight)
+                highlighted += tileName(d);
+        QCOMPARE(highlighted, picked);
+    }
+
     void typedDigitsDropWhereTheCursorStands_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("row1");
@@ -240,12 +307,17 @@ private slots:
     }
 
     void aMousePlayerNeverSeesTheCursor() {
+        QTest::mouseClick(control<QWidget>(tileName(2)), Qt::LeftButton);
+        QTest::mouseClick(control<QWidget>(slotName(1, 1)), Qt::LeftButton);
         fillRow(1, "5656");
         pressShow();
         fillRow(2, "1234");
         pressShow();
         QCOMPARE(cursorSeen(), QString());
     }
+
+private:
+    QPointingDevice* touchScreen_ = QTest::createTouchDevice();
 };
 
 QTEST_MAIN(DropsTest)

@@ -61,6 +61,7 @@ void Label::onDragDrop(DragDropHandler handler) {
     widget().dropHandler = handler;
     widget().setAcceptDrops(handler != nullptr);
 }
+void Label::onClick(ClickHandler handler) { widget().clickHandler = handler; }
 bool Label::dropOn(Label& target) const {
     LabelWidget* source = &widget();
     if (!target.widget().takesDropFrom(source))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/widgets.h"
 
+#include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -8,24 +9,48 @@
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace tarvo::platform {
 
 QString dragMimeType() { return QStringLiteral("application/x-tarvo-digit"); }
 
+// A press on a label that can be dragged or clicked is a drag once the mouse moves the
+// desktop's drag distance, and a click when it is released on the label before that.
 void LabelWidget::mousePressEvent(QMouseEvent* event) {
-    if (dragMode != DragMode::Automatic || event->button() != Qt::LeftButton || !isEnabled()) {
+    if ((dragMode != DragMode::Automatic && !clickHandler) || event->button() != Qt::LeftButton) {
         QLabel::mousePressEvent(event);
         return;
     }
-    // Automatic drag mode: the press itself starts the drag, carrying the tag.
+    pressedAt_ = event->position().toPoint();
+}
+
+void LabelWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (!pressedAt_ || dragMode != DragMode::Automatic ||
+        (event->position().toPoint() - *pressedAt_).manhattanLength() < QApplication::startDragDistance()) {
+        QLabel::mouseMoveEvent(event);
+        return;
+    }
+    const QPoint hotSpot = *std::exchange(pressedAt_, std::nullopt);
     auto* mime = new QMimeData;
     mime->setData(dragMimeType(), tag.toUtf8());
     auto* drag = new QDrag(this);
     drag->setMimeData(mime);
     drag->setPixmap(grab());
-    drag->setHotSpot(event->position().toPoint());
+    drag->setHotSpot(hotSpot);
     drag->exec(Qt::CopyAction);
+}
+
+void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = std::exchange(pressedAt_, std::nullopt) && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    if (!click || !clickHandler) {
+        QLabel::mouseReleaseEvent(event);
+        return;
+    }
+    Label label(this);
+    const Label::ClickHandler handler = clickHandler;
+    dispatchFrom(formWindowOf(this), [&] { handler(label); });
 }
 
 // The label a drop comes from: the drag's own source, or for a drag from another program (or

@@ -11,9 +11,11 @@
 #include <QHash>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -26,6 +28,7 @@
 #include <algorithm>
 #include <limits>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tarvo::platform {
@@ -36,9 +39,21 @@ QRect pixels(const TwipsRect& r) {
     return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width), twipsToPixels(r.height)};
 }
 
-Qt::WindowFlags fixedWindowFlags(bool minimizeButton) {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+// The loaded window of the named form, or nullptr.
+QWidget* loadedWindowNamed(std::string_view name) {
+    if (name.empty())
+        return nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const auto* form = qobject_cast<FormWindow*>(window);
+        if (form && !form->isUnloaded() && window->objectName() == toQString(name))
+            return window;
+    }
+    throw RunTimeError("Form", std::string(name) + " is not loaded");
+}
+
+Qt::WindowFlags fixedWindowFlags(bool minimizeButton, bool dialog) {
+    Qt::WindowFlags flags = (dialog ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
+                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                             Qt::MSWindowsFixedSizeDialogHint;
     if (minimizeButton)
         flags |= Qt::WindowMinimizeButtonHint;
@@ -80,7 +95,7 @@ std::vector<FormVariable*>& formVariables() {
 }  // namespace
 
 FormWindow::FormWindow(const FormSpec& spec)
-    : QWidget(nullptr, fixedWindowFlags(spec.minimizeButton)),
+    : QWidget(loadedWindowNamed(spec.owner), fixedWindowFlags(spec.minimizeButton, !spec.owner.empty())),
       layout_(new QVBoxLayout(this)),
       client_(new ClientArea(this)),
       closeOnEscape_(spec.closeOnEscape) {
@@ -194,7 +209,22 @@ bool FormWindow::previewKey(QObject* receiver, const QKeyEvent* event, bool repe
     return code == 0;
 }
 
+void FormWindow::setClickElsewhereHandler(Handler handler) {
+    clickElsewhere_ = handler;
+    client_->installEventFilter(this);
+    for (QWidget* control : client_->findChildren<QWidget*>())
+        control->installEventFilter(this);
+}
+
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (!inputBlocked_ && event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        const auto* label = qobject_cast<LabelWidget*>(watched);
+        const bool first = std::exchange(lastPressSeen_, press->timestamp()) != press->timestamp();
+        if (clickElsewhere_ && first && !(label && label->clickHandler && label->isEnabled()))
+            dispatch(clickElsewhere_);
+        return false;
+    }
     if (!inputBlocked_) {  // watching its own controls for keys
         // A key that its first receiver ignores goes on to the parents: see it there only.
         const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
@@ -312,8 +342,10 @@ TextBox Form::addTextBox(const TextBoxSpec& spec) {
     edit->setObjectName(toQString(spec.name));
     edit->setGeometry(pixels(spec.rect));
     edit->setMaxLength(std::numeric_limits<int>::max());
-    if (!spec.tabStop)
-        edit->setFocusPolicy(Qt::ClickFocus);
+    if (!spec.takesFocus) {
+        edit->setFocusPolicy(Qt::NoFocus);
+        edit->setContextMenuPolicy(Qt::NoContextMenu);
+    }
     setAccessible(edit, spec.accessible);
     applyLook(edit, spec.look);  // before the text, which is laid out again on every font change
     edit->setText(toQString(spec.text));
@@ -364,6 +396,8 @@ MenuItem Form::addMenuItem(const MenuItem& menu, const MenuSpec& spec) {
         throw RunTimeError("Menu", menu.action().objectName().toStdString() + " is not a menu");
     QAction* action = parent->addAction(toQString(spec.caption));
     action->setObjectName(toQString(spec.name));
+    if (!spec.shortcut.empty())
+        action->setShortcut(QKeySequence(toQString(spec.shortcut), QKeySequence::PortableText));
     if (spec.checked) {
         action->setCheckable(true);
         action->setChecked(*spec.checked);
@@ -383,6 +417,8 @@ void Form::onClose(Handler handler) { window_->setCloseHandler(handler); }
 void Form::onKeyDown(KeyDownHandler handler, HeldKey heldKeys) {
     window_->setKeyDownHandler(handler, heldKeys);
 }
+
+void Form::onClickElsewhere(Handler handler) { window_->setClickElsewhereHandler(handler); }
 
 void Form::runLoadHandler() {
     if (load_)

@@ -34,6 +34,9 @@ struct FormSpec {
     Font font{};              // the font of controls that name none
     bool minimizeButton = false;
     bool closeOnEscape = false;  // Escape does what the close button does
+    // The form whose window this one stands over, as a dialog of it: kept above it by every
+    // window manager, with no taskbar entry of its own. That window is loaded while this one is.
+    std::string_view owner{};
 };
 
 // A top-level window of fixed size with its controls. Derived classes create the controls in
@@ -72,6 +75,9 @@ protected:
     // Keys pressed in the window reach the handler before its controls (the focused button
     // included), except while a text box has the focus. Call it once the controls exist.
     void onKeyDown(KeyDownHandler handler, HeldKey heldKeys);
+    // A press of the mouse, or a tap, anywhere in the window below its menu bar but on a label
+    // that takes clicks. Call it once the controls exist.
+    void onClickElsewhere(Handler handler);
 
 private:
     friend class FormVariable;

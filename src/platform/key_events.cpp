@@ -21,9 +21,9 @@ struct NamedKey {
     int code;
 };
 const NamedKey kNamedKeys[] = {
-    {Qt::Key_Return, kKeyReturn}, {Qt::Key_Enter, kKeyReturn}, {Qt::Key_Home, kKeyHome},
-    {Qt::Key_End, kKeyEnd},       {Qt::Key_Left, kKeyLeft},    {Qt::Key_Up, kKeyUp},
-    {Qt::Key_Right, kKeyRight},   {Qt::Key_Down, kKeyDown},
+    {Qt::Key_Return, kKeyReturn}, {Qt::Key_Enter, kKeyReturn}, {Qt::Key_Escape, kKeyEscape},
+    {Qt::Key_Home, kKeyHome},     {Qt::Key_End, kKeyEnd},      {Qt::Key_Left, kKeyLeft},
+    {Qt::Key_Up, kKeyUp},         {Qt::Key_Right, kKeyRight},  {Qt::Key_Down, kKeyDown},
 };
 
 // The letter at a key's place on a US keyboard, from its XKB key code, for layouts whose letter

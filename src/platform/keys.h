@@ -8,6 +8,7 @@ namespace tarvo::platform {
 using KeyDownHandler = void (*)(int& KeyCode, int Shift);
 
 inline constexpr int kKeyReturn = 13;  // Return and the keypad's Enter
+inline constexpr int kKeyEscape = 27;
 inline constexpr int kKeyEnd = 35;
 inline constexpr int kKeyHome = 36;
 inline constexpr int kKeyLeft = 37;

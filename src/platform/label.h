@@ -20,7 +20,7 @@ struct LabelSpec {
     ControlLook look{};
     bool enabled = true;
     std::string_view tag{};
-    DragMode dragMode = DragMode::Manual;  // automatic: a press starts a drag carrying the tag
+    DragMode dragMode = DragMode::Manual;  // automatic: pressed and moved, it is dragged with its tag
     Accessible accessible{};
 };
 
@@ -29,6 +29,9 @@ class Label {
 public:
     // Raised when a drag from Source is released over this enabled label; X and Y in twips.
     using DragDropHandler = void (*)(Label& target, const Label& source, float x, float y);
+    // Raised when the player clicks the enabled label, or taps it: pressed and released on it
+    // with no drag between.
+    using ClickHandler = void (*)(Label& label);
 
     Label() = default;
     explicit Label(LabelWidget* widget) : widget_(widget) {}
@@ -41,6 +44,7 @@ public:
 
     // Makes the label a drop target; disabled labels refuse every drop.
     void onDragDrop(DragDropHandler handler);
+    void onClick(ClickHandler handler);
 
     // Drops this label on target as a drag with the mouse would, through the same checks (both
     // enabled, this one a drag source, target a drop target); returns whether target took it.

@@ -15,6 +15,7 @@ struct MenuSpec {
     std::string name{};
     std::string caption{};          // "&" marks the access key
     std::optional<bool> checked{};  // set: the item shows a check mark when checked
+    std::string_view shortcut{};    // "Ctrl+N", "F1": pressed anywhere in the window, shown in the menu
 };
 
 // A menu title or menu item. Clicking never changes the check mark: only the handler does.

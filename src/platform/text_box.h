@@ -18,7 +18,9 @@ struct TextBoxSpec {
     std::string_view text{};
     ControlLook look{};
     bool enabled = true;
-    bool tabStop = true;  // false: Tab passes it by, a click still gives it the focus
+    // false: it only shows its text; it never has the focus, so the window's keys stay the
+    // window's, and it offers no editing menu. A screen reader still reads it.
+    bool takesFocus = true;
     Accessible accessible{};
 };
 

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <deque>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -89,6 +90,7 @@ public:
     QMenuBar* menuBar();
     void setCloseHandler(Handler handler) { close_ = handler; }
     void setKeyDownHandler(KeyDownHandler handler, HeldKey heldKeys);
+    void setClickElsewhereHandler(Handler handler);
     SpeechBar& speech();
 
     // After unloading the window is hidden, its timers stopped and its handlers silent.
@@ -117,6 +119,9 @@ private:
     HeldKeys held_;
     Handler close_ = nullptr;
     KeyDownHandler keyDown_ = nullptr;
+    Handler clickElsewhere_ = nullptr;
+    ulong lastPressSeen_ =
+        0;  // the time of the last press raised: the toolkit offers it to each parent in turn
     bool closeOnEscape_;
     bool unloaded_ = false;
     bool inputBlocked_ = false;
@@ -153,6 +158,7 @@ public:
     QString tag;
     DragMode dragMode = DragMode::Manual;
     Label::DragDropHandler dropHandler = nullptr;
+    Label::ClickHandler clickHandler = nullptr;
 
     bool takesDropFrom(const LabelWidget* source) const;
     void dropFrom(LabelWidget* source, QPointF at);
@@ -160,6 +166,8 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
@@ -171,6 +179,7 @@ private:
     void showHighlight();
     bool hovered_ = false;  // a drag that this label would take hovers over it
     bool marked_ = false;
+    std::optional<QPoint> pressedAt_;  // a press that may yet be a click or start a drag
 };
 
 class ImageWidget final : public QLabel {

@@ -43,6 +43,7 @@ FormSpec aboutForm() {
         .icon = ":/tarvo",
         .font = {.points = 8},
         .closeOnEscape = true,
+        .owner = "Form1",
     };
 }
 

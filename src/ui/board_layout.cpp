@@ -159,9 +159,9 @@ TextBoxSpec clock() {
                  .backColour = kRed,
                  .foreColour = kSystemWindowBackground,
                  .alignment = Alignment::Center},
-        // Not on the way of Tab: a screen reader would read out every second while it has the
-        // focus. T tells the time instead.
-        .tabStop = false,
+        // Never the focus: a click on it leaves the keys to the board, and a screen reader would
+        // read out every second while it had the focus. T tells the time instead.
+        .takesFocus = false,
         .accessible = {translated(TARVO_TEXT("Board", "Time left")),
                        translated(TARVO_TEXT("Board", "Minutes and seconds left to find the code"))},
     };

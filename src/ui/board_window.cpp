@@ -30,12 +30,13 @@ struct MenuEntry {
     const char* name;
     platform::Text caption;
     std::optional<bool> checked;
+    const char* shortcut = "";  // the desktop's usual keys; the access keys stay as they are
 };
 
 constexpr MenuEntry kMenus[] = {
     {&BoardWindow::fFile, true, "fFile", TARVO_TEXT("Menu", "&File"), {}},
-    {&BoardWindow::nNew, false, "nNew", TARVO_TEXT("Menu", "&New"), {}},
-    {&BoardWindow::eExit, false, "eExit", TARVO_TEXT("Menu", "E&xit"), {}},
+    {&BoardWindow::nNew, false, "nNew", TARVO_TEXT("Menu", "&New"), {}, "Ctrl+N"},
+    {&BoardWindow::eExit, false, "eExit", TARVO_TEXT("Menu", "E&xit"), {}, "Ctrl+Q"},
     {&BoardWindow::lLevel, true, "lLevel", TARVO_TEXT("Menu", "&Level"), {}},
     {&BoardWindow::hHard, false, "hHard", TARVO_TEXT("Menu", "Ha&rd"), false},
     {&BoardWindow::nNormal, false, "nNormal", TARVO_TEXT("Menu", "N&ormal"), true},
@@ -82,14 +83,19 @@ BoardWindow::BoardWindow() : Form(board_layout::form()) {
     MenuItem* menu = nullptr;
     for (const MenuEntry& entry : kMenus) {
         MenuItem& item = this->*entry.item;
-        const MenuSpec spec{entry.name, platform::translated(entry.caption), entry.checked};
+        const MenuSpec spec{entry.name, platform::translated(entry.caption), entry.checked, entry.shortcut};
         item = entry.title ? addMenu(spec) : addMenuItem(*menu, spec);
         if (entry.title)
             menu = &item;
     }
 
-    for (platform::Label& slot : slots_)
+    for (platform::Label& slot : slots_) {
         slot.onDragDrop(Slot_DragDrop);
+        slot.onClick(Slot_Click);
+    }
+    for (platform::Label& tile : tiles_)
+        tile.onClick(Tile_Click);
+    onClickElsewhere(Form_ClickElsewhere);
     Command1.onClick(Command1_Click);
     onLoad(Form_Load);
     onClose(eExit_Click);  // closing the board window ends the program, as File > Exit does
@@ -110,6 +116,12 @@ void BoardWindow::markCursor() {
             platform::Label& s = slot(r, p);
             s.setMarked(cursor.shown && r == cursor.row && p == cursor.position && s.isEnabled());
         }
+}
+
+void BoardWindow::pickUp(int digit) {
+    picked = digit >= 1 && digit <= 6 && tile(digit).isEnabled() ? digit : 0;
+    for (int d = 1; d <= 6; ++d)
+        tile(d).setMarked(d == picked);
 }
 
 platform::Label& BoardWindow::codeLabel(int position) { return element(codeLabels_, position, "Code label"); }

@@ -39,6 +39,10 @@ public:
     // Marks the cursor's slot, and no other, while the cursor shows and the slot takes digits.
     void markCursor();
 
+    // The tile a click picked up, to be put on the next slot clicked; 0 for none.
+    int picked = 0;
+    void pickUp(int digit);  // 0 puts it down; a tile that is off is never picked up
+
     std::array<std::string, 6> scoresInWords;  // each scored row as it was told, for review
 
 private:

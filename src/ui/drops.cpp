@@ -2,6 +2,7 @@
 #include "ui/drops.h"
 
 #include "platform/conversions.h"
+#include "ui/board_window.h"
 
 namespace tarvo {
 
@@ -16,5 +17,20 @@ void Slot_DragDrop(platform::Label& slot, const platform::Label& Source, float, 
         }
     }
 }
+
+void Tile_Click(platform::Label& tile) {
+    BoardWindow& board = Form1();
+    const int digit = int(platform::numberIn(tile.tag()).value_or(0));
+    board.pickUp(board.picked == digit ? 0 : digit);
+}
+
+void Slot_Click(platform::Label& slot) {
+    BoardWindow& board = Form1();
+    if (board.picked)
+        board.tile(board.picked).dropOn(slot);
+    board.pickUp(0);
+}
+
+void Form_ClickElsewhere() { Form1().pickUp(0); }
 
 }  // namespace tarvo

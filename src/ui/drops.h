@@ -9,4 +9,11 @@ namespace tarvo {
 // enabled slot writes its digit into the slot's caption, and nothing else changes.
 void Slot_DragDrop(platform::Label& slot, const platform::Label& Source, float X, float Y);
 
+// Placing a digit by clicks, for a player who cannot drag: a click on a tile picks it up, and a
+// click on a slot then drops it there as a drag would. A click on the same tile, anywhere else
+// on the board, or Escape puts it down.
+void Tile_Click(platform::Label& tile);
+void Slot_Click(platform::Label& slot);
+void Form_ClickElsewhere();
+
 }  // namespace tarvo

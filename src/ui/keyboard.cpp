@@ -69,7 +69,11 @@ void Form_KeyDown(int& KeyCode, int Shift) {
         return;  // the menus' keys; Shift stays, for layouts whose digits need it
     BoardWindow& board = Form1();
     const int digit = digitOf(KeyCode);
-    if (KeyCode == kKeyT) {
+    if (KeyCode == kKeyEscape) {
+        if (!board.picked)
+            return;  // nothing to put down: the key is the window's
+        board.pickUp(0);
+    } else if (KeyCode == kKeyT) {
         board.announce(timeInWords(board.Text1.text()));
     } else if (KeyCode == kKeyUp || KeyCode == kKeyDown) {
         board.cursor.shown = board.Command1.isEnabled();  // after an ending it reviews, unseen

@@ -67,6 +67,7 @@ void gameEnded(std::string_view message, const ByPosition<Byte>& code) {
     BoardWindow& board = Form1();
     board.cursor.shown = false;
     board.markCursor();
+    board.pickUp(0);  // the tiles are off
     board.announce(translated(TARVO_TEXT("Speech", "%1 The code was %2."), {message, digitsInWords(code)}));
 }
 

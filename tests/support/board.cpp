@@ -96,13 +96,13 @@ void sendKey(QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers modifiers, bo
 }  // namespace
 
 void pressKeys(const QString& keys) {
-    static const QMap<QString, Qt::Key> named{{"Left", Qt::Key_Left},   {"Right", Qt::Key_Right},
-                                              {"Home", Qt::Key_Home},   {"End", Qt::Key_End},
-                                              {"Up", Qt::Key_Up},       {"Down", Qt::Key_Down},
-                                              {"T", Qt::Key_T},         {"Return", Qt::Key_Return},
-                                              {"Enter", Qt::Key_Enter}, {"Tab", Qt::Key_Tab}};
+    static const QMap<QString, Qt::Key> named{
+        {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right},   {"Home", Qt::Key_Home},
+        {"End", Qt::Key_End},   {"Up", Qt::Key_Up},         {"Down", Qt::Key_Down},
+        {"T", Qt::Key_T},       {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter},
+        {"Tab", Qt::Key_Tab},   {"Escape", Qt::Key_Escape}};
     constexpr quint64 kRepeatDelay = 500, kRepeatEvery = 33;  // as the X server repeats a held key
-    quint64 gap = 100;                                         // ms from a release to the next press
+    quint64 gap = 100;                                        // ms from a release to the next press
     for (QString name : keys.split(' ', Qt::SkipEmptyParts)) {
         if (name == "stall") {  // the program is busy: what comes next waits, and arrives at once
             QTest::qSleep(600);

@@ -54,7 +54,7 @@ void pressShow();
 
 // Presses keys as X11 sends them, each event with the time the key moved: to the board's control
 // with the focus, or to the board window. Names: "1".."9", "k1".."k9" on the keypad, "Left",
-// "Right", "Home", "End", "Up", "Down", "T", "Return", "Enter", "Tab", and with a modifier
+// "Right", "Home", "End", "Up", "Down", "T", "Return", "Enter", "Tab", "Escape", and with a modifier
 // "Ctrl+1", "Shift+1". A name alone is a tap of 50 ms; "5/1000" holds 5 down for 1000 ms, long
 // enough to repeat; "5+" only presses it and "5-" only releases it. "@30" puts 30 ms between a
 // release and the next press, 100 until said; "stall" keeps the program busy for 600 ms.
