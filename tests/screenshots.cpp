@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // make screenshots: the real windows in the states a player meets, with a fixed code and a clock
 // that stands still, drawn into docs/screenshots/ one PNG each, in English, and the won game in
-// German, French and Russian too. The same command gives the same pictures.
+// German, French and Russian too, How to play in English and German, and a tile picked up by a
+// click. The same command gives the same pictures.
 #include "platform/translation.h"
 #include "support/scenes.h"
 
@@ -11,6 +12,7 @@
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -43,9 +45,13 @@ QImage framed(QWidget* window) {
 
 QImage picture() {
     QImage image = framed(boardWidget());
-    if (QWidget* about = aboutWidget()) {
-        const QImage front = framed(about);
-        QPainter(&image).drawImage((image.width() - front.width()) / 2, image.height() / 4, front);
+    for (QWidget* over : {aboutWidget(), rulesWidget()}) {
+        if (!over)
+            continue;
+        const QImage front = framed(over);
+        QPainter(&image).drawImage((image.width() - front.width()) / 2,
+                                   std::max(0, std::min(image.height() / 4, image.height() - front.height())),
+                                   front);
     }
     return image;
 }
@@ -66,7 +72,8 @@ int main(int argc, char** argv) {
     FixedGame game;
     for (const Shot shot :
          {Shot{"en", Scene::InProgress}, Shot{"en", Scene::Won}, Shot{"en", Scene::LostOnTime},
-          Shot{"en", Scene::About}, Shot{"de", Scene::Won}, Shot{"fr", Scene::Won}, Shot{"ru", Scene::Won}}) {
+          Shot{"en", Scene::About}, Shot{"de", Scene::Won}, Shot{"fr", Scene::Won}, Shot{"ru", Scene::Won},
+          Shot{"en", Scene::HowToPlay}, Shot{"de", Scene::HowToPlay}, Shot{"en", Scene::TilePicked}}) {
         tarvo::platform::useLanguages({shot.language});
         playInto(game, shot.scene);
         const QString suffix =

@@ -115,37 +115,46 @@ private slots:
         QCOMPARE(revealedCode(), QString("1234"));
     }
 
-    void everyWayOfClosingTheAboutWindowGivesTheBoardBack_data() {
+    // About and How to play alike: opened from Help, each blocks the board until closed.
+    void everyWayOfClosingAWindowOverTheBoardGivesTheBoardBack_data() {
+        QTest::addColumn<QString>("item");
         QTest::addColumn<int>("way");
-        QTest::newRow("OK") << 0;
-        QTest::newRow("close button") << 1;
-        QTest::newRow("Escape") << 2;
-        QTest::newRow("Enter on OK") << 3;
+        for (const char* item : {"aAbout", "hHowToPlay"}) {
+            QTest::addRow("%s, OK", item) << item << 0;
+            QTest::addRow("%s, close button", item) << item << 1;
+            QTest::addRow("%s, Escape", item) << item << 2;
+            QTest::addRow("%s, Enter on OK", item) << item << 3;
+        }
     }
-    void everyWayOfClosingTheAboutWindowGivesTheBoardBack() {
+    void everyWayOfClosingAWindowOverTheBoardGivesTheBoardBack() {
+        QFETCH(QString, item);
         QFETCH(int, way);
         fillRow(1, "5566");
         pressShow();
         dropTile(2, 2, 3);
-        openAbout();
-        QVERIFY(aboutWidget());
+        menuItem(item)->trigger();
+        QWidget* over = item == "aAbout" ? aboutWidget() : rulesWidget();
+        QVERIFY(over);
+        QCOMPARE(over->parentWidget(), boardWidget());  // a dialog of the board: kept above it
+        QVERIFY(!Form1().isEnabled());
+        auto* ok = over->findChild<QPushButton*>("Command1");
+        QCOMPARE(over->focusWidget(), ok);  // a screen reader reads the window with it
         switch (way) {
             case 0:
-                QTest::mouseClick(aboutControl<QPushButton>("Command1"), Qt::LeftButton);
+                QTest::mouseClick(ok, Qt::LeftButton);
                 break;
             case 1:
-                aboutWidget()->close();
+                over->close();
                 break;
             case 2:
-                QTest::keyClick(aboutControl<QPushButton>("Command1"), Qt::Key_Escape);
+                QTest::keyClick(ok, Qt::Key_Escape);
                 break;
             case 3:
-                QTest::keyClick(aboutControl<QPushButton>("Command1"), Qt::Key_Return);
+                QTest::keyClick(ok, Qt::Key_Return);
                 break;
         }
-        QVERIFY(!Form2.isLoaded());
         flushDeletedWindows();
-        QVERIFY(!aboutWidget());
+        QVERIFY(!aboutWidget() && !rulesWidget());
         QVERIFY(Form1().isEnabled());
 
         // The game goes on where it was.

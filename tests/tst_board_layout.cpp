@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(titles.size(), 3);
         const QStringList expectedTitles{"&File", "&Level", "&Help"};
         const QList<QStringList> expectedItems{
-            {"&New\tCtrl+N", "E&xit\tCtrl+Q"}, {"Ha&rd", "N&ormal", "&Easy"}, {"&About"}};
+            {"&New\tCtrl+N", "E&xit\tCtrl+Q"}, {"Ha&rd", "N&ormal", "&Easy"}, {"How to &play\tF1", "&About"}};
         for (int m = 0; m < 3; ++m) {
             QCOMPARE(titles[m]->text(), expectedTitles[m]);
             const QList<QAction*> items = titles[m]->menu()->actions();

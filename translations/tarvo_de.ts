@@ -195,6 +195,37 @@ Die Optionen des Toolkits, etwa -platform NAME und -style NAME, werden auch ange
         <source>&amp;About</source>
         <translation>&amp;Über</translation>
     </message>
+    <message>
+        <source>How to &amp;play</source>
+        <translation>Spiel&amp;anleitung</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>Find the hidden code: four digits, each from 1 to 6; a digit may come more than once.</source>
+        <translation>Finde den verborgenen Code: vier Ziffern, jede von 1 bis 6; eine Ziffer kann mehrmals vorkommen.</translation>
+    </message>
+    <message>
+        <source>Drag a digit tile onto a slot of the current row, or click the tile and then the slot. When the row is full, press Show.</source>
+        <translation>Ziehe eine Ziffer auf ein Feld der aktuellen Reihe, oder klicke die Ziffer und dann das Feld an. Ist die Reihe voll, drücke „Prüfen“.</translation>
+    </message>
+    <message>
+        <source>Show scores the row: a black peg for each right digit in its right place, a white peg for each right digit in another place.</source>
+        <translation>„Prüfen“ bewertet die Reihe: ein schwarzer Stift für jede richtige Ziffer an ihrer richtigen Stelle, ein weißer für jede richtige Ziffer an einer anderen Stelle.</translation>
+    </message>
+    <message>
+        <source>You have six rows. The clock runs from the start of the game: 4:55 at Easy, 2:45 at Normal, 0:55 at Hard.</source>
+        <translation>Du hast sechs Reihen. Die Uhr läuft ab Spielbeginn: 4:55 bei Leicht, 2:45 bei Normal, 0:55 bei Schwer.</translation>
+    </message>
+    <message>
+        <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return presses Show; Up and Down go over the rows played. With a screen reader, T tells the time left.</source>
+        <translation>Tasten: 1 bis 6 setzen eine Ziffer an die Stelle des Cursors; Links, Rechts, Pos1 und Ende bewegen ihn; die Eingabetaste drückt „Prüfen“; Auf und Ab gehen über die gespielten Reihen. Mit einem Bildschirmleser sagt T die Restzeit.</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Spielanleitung</translation>
+    </message>
 </context>
 <context>
     <name>Speech</name>

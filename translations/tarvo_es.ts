@@ -195,6 +195,37 @@ También se aceptan las opciones propias del toolkit, como -platform NOMBRE y -s
         <source>&amp;About</source>
         <translation>Acerca &amp;de</translation>
     </message>
+    <message>
+        <source>How to &amp;play</source>
+        <translation>&amp;Cómo jugar</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>Find the hidden code: four digits, each from 1 to 6; a digit may come more than once.</source>
+        <translation>Descubre el código oculto: cuatro dígitos, cada uno del 1 al 6; un dígito puede repetirse.</translation>
+    </message>
+    <message>
+        <source>Drag a digit tile onto a slot of the current row, or click the tile and then the slot. When the row is full, press Show.</source>
+        <translation>Arrastra un dígito a una casilla de la fila actual, o haz clic en el dígito y luego en la casilla. Cuando la fila esté llena, pulsa «Comprobar».</translation>
+    </message>
+    <message>
+        <source>Show scores the row: a black peg for each right digit in its right place, a white peg for each right digit in another place.</source>
+        <translation>«Comprobar» evalúa la fila: una clavija negra por cada dígito correcto en su lugar, una blanca por cada dígito correcto en otro lugar.</translation>
+    </message>
+    <message>
+        <source>You have six rows. The clock runs from the start of the game: 4:55 at Easy, 2:45 at Normal, 0:55 at Hard.</source>
+        <translation>Tienes seis filas. El reloj corre desde el comienzo de la partida: 4:55 en Fácil, 2:45 en Normal, 0:55 en Difícil.</translation>
+    </message>
+    <message>
+        <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return presses Show; Up and Down go over the rows played. With a screen reader, T tells the time left.</source>
+        <translation>Teclas: del 1 al 6 ponen un dígito donde está el cursor; Izquierda, Derecha, Inicio y Fin lo mueven; Intro pulsa «Comprobar»; Arriba y Abajo recorren las filas jugadas. Con un lector de pantalla, T dice el tiempo restante.</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Cómo jugar</translation>
+    </message>
 </context>
 <context>
     <name>Speech</name>

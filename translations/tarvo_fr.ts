@@ -195,6 +195,37 @@ Les options propres à la boîte à outils, comme -platform NOM et -style NOM, s
         <source>&amp;About</source>
         <translation>À &amp;propos</translation>
     </message>
+    <message>
+        <source>How to &amp;play</source>
+        <translation>&amp;Règles du jeu</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>Find the hidden code: four digits, each from 1 to 6; a digit may come more than once.</source>
+        <translation>Trouvez le code secret&#xa0;: quatre chiffres, chacun de 1 à 6&#xa0;; un chiffre peut revenir plusieurs fois.</translation>
+    </message>
+    <message>
+        <source>Drag a digit tile onto a slot of the current row, or click the tile and then the slot. When the row is full, press Show.</source>
+        <translation>Faites glisser un chiffre sur une case de la rangée en cours, ou cliquez sur le chiffre puis sur la case. Quand la rangée est pleine, appuyez sur «&#xa0;Vérifier&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Show scores the row: a black peg for each right digit in its right place, a white peg for each right digit in another place.</source>
+        <translation>«&#xa0;Vérifier&#xa0;» évalue la rangée&#xa0;: une fiche noire pour chaque bon chiffre bien placé, une fiche blanche pour chaque bon chiffre mal placé.</translation>
+    </message>
+    <message>
+        <source>You have six rows. The clock runs from the start of the game: 4:55 at Easy, 2:45 at Normal, 0:55 at Hard.</source>
+        <translation>Vous avez six rangées. L’horloge tourne dès le début de la partie&#xa0;: 4:55 en Facile, 2:45 en Normal, 0:55 en Difficile.</translation>
+    </message>
+    <message>
+        <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return presses Show; Up and Down go over the rows played. With a screen reader, T tells the time left.</source>
+        <translation>Touches&#xa0;: 1 à 6 posent un chiffre sous le curseur&#xa0;; Gauche, Droite, Début et Fin le déplacent&#xa0;; Entrée appuie sur «&#xa0;Vérifier&#xa0;»&#xa0;; Haut et Bas parcourent les rangées jouées. Avec un lecteur d’écran, T annonce le temps restant.</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Règles du jeu</translation>
+    </message>
 </context>
 <context>
     <name>Speech</name>

@@ -195,6 +195,37 @@ Akceptowane są też opcje biblioteki graficznej, takie jak -platform NAZWA i -s
         <source>&amp;About</source>
         <translation>&amp;O programie</translation>
     </message>
+    <message>
+        <source>How to &amp;play</source>
+        <translation>&amp;Jak grać</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>Find the hidden code: four digits, each from 1 to 6; a digit may come more than once.</source>
+        <translation>Odgadnij ukryty kod: cztery cyfry, każda od 1 do 6; cyfry mogą się powtarzać.</translation>
+    </message>
+    <message>
+        <source>Drag a digit tile onto a slot of the current row, or click the tile and then the slot. When the row is full, press Show.</source>
+        <translation>Przeciągnij cyfrę na pole bieżącego rzędu albo kliknij cyfrę, a potem pole. Gdy rząd jest pełny, naciśnij „Sprawdź”.</translation>
+    </message>
+    <message>
+        <source>Show scores the row: a black peg for each right digit in its right place, a white peg for each right digit in another place.</source>
+        <translation>„Sprawdź” ocenia rząd: czarny kołek za każdą właściwą cyfrę na właściwym miejscu, biały za każdą właściwą cyfrę na innym miejscu.</translation>
+    </message>
+    <message>
+        <source>You have six rows. The clock runs from the start of the game: 4:55 at Easy, 2:45 at Normal, 0:55 at Hard.</source>
+        <translation>Masz sześć rzędów. Zegar biegnie od początku gry: 4:55 na poziomie łatwym, 2:45 na normalnym, 0:55 na trudnym.</translation>
+    </message>
+    <message>
+        <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return presses Show; Up and Down go over the rows played. With a screen reader, T tells the time left.</source>
+        <translation>Klawisze: od 1 do 6 wstawiają cyfrę pod kursor; Lewo, Prawo, Home i End go przesuwają; Enter naciska „Sprawdź”; Góra i Dół przechodzą po zagranych rzędach. Z czytnikiem ekranu T podaje pozostały czas.</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Jak grać</translation>
+    </message>
 </context>
 <context>
     <name>Speech</name>

@@ -195,6 +195,37 @@ The toolkit&apos;s own options, such as -platform NAME and -style NAME, are acce
         <source>&amp;About</source>
         <translation>О п&amp;рограмме</translation>
     </message>
+    <message>
+        <source>How to &amp;play</source>
+        <translation>&amp;Как играть</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>Find the hidden code: four digits, each from 1 to 6; a digit may come more than once.</source>
+        <translation>Разгадайте загаданный код: четыре цифры, каждая от 1 до 6; цифры могут повторяться.</translation>
+    </message>
+    <message>
+        <source>Drag a digit tile onto a slot of the current row, or click the tile and then the slot. When the row is full, press Show.</source>
+        <translation>Перетащите цифру в ячейку текущего ряда или щёлкните цифру, а затем ячейку. Когда ряд заполнен, нажмите «Проверить».</translation>
+    </message>
+    <message>
+        <source>Show scores the row: a black peg for each right digit in its right place, a white peg for each right digit in another place.</source>
+        <translation>«Проверить» оценивает ряд: чёрная фишка за каждую верную цифру на своём месте, белая — за каждую верную цифру не на своём месте.</translation>
+    </message>
+    <message>
+        <source>You have six rows. The clock runs from the start of the game: 4:55 at Easy, 2:45 at Normal, 0:55 at Hard.</source>
+        <translation>У вас шесть рядов. Часы идут с начала игры: 4:55 на лёгком уровне, 2:45 на обычном, 0:55 на сложном.</translation>
+    </message>
+    <message>
+        <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return presses Show; Up and Down go over the rows played. With a screen reader, T tells the time left.</source>
+        <translation>Клавиши: от 1 до 6 ставят цифру под курсор; Влево, Вправо, Home и End двигают его; Enter нажимает «Проверить»; Вверх и Вниз проходят по сыгранным рядам. С экранным диктором T сообщает оставшееся время.</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Как играть</translation>
+    </message>
 </context>
 <context>
     <name>Speech</name>

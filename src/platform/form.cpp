@@ -319,6 +319,7 @@ Label Form::addLabel(const LabelSpec& spec) {
     label->setObjectName(toQString(spec.name));
     label->setGeometry(pixels(spec.rect));
     label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(spec.wordWrap);
     label->spokenName = setAccessible(label, spec.accessible);
     label->setCaption(toQString(spec.caption));
     applyLook(label, spec.look);

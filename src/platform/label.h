@@ -21,6 +21,7 @@ struct LabelSpec {
     bool enabled = true;
     std::string_view tag{};
     DragMode dragMode = DragMode::Manual;  // automatic: pressed and moved, it is dragged with its tag
+    bool wordWrap = false;                 // lines break between words to fit the width
     Accessible accessible{};
 };
 

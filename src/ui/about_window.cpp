@@ -2,7 +2,7 @@
 #include "ui/about_window.h"
 
 #include "platform/translation.h"
-#include "ui/board_window.h"
+#include "ui/over_board.h"
 
 namespace tarvo {
 
@@ -66,16 +66,8 @@ AboutWindow::AboutWindow() : Form(aboutForm()) {
     onClose(Form2_Command1_Click);
 }
 
-void aAbout_Click() {
-    Form1().setEnabled(false);
-    Form2.load();
-    Form2.show();
-}
+void aAbout_Click() { openOverBoard(Form2); }
 
-void Form2_Command1_Click() {
-    Form2.unload();
-    Form1().setEnabled(true);
-    Form1.show();
-}
+void Form2_Command1_Click() { closeOverBoard(Form2); }
 
 }  // namespace tarvo

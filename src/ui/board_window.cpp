@@ -11,6 +11,7 @@
 #include "ui/board_layout.h"
 #include "ui/drops.h"
 #include "ui/keyboard.h"
+#include "ui/rules_window.h"
 
 #include <optional>
 #include <string>
@@ -42,6 +43,7 @@ constexpr MenuEntry kMenus[] = {
     {&BoardWindow::nNormal, false, "nNormal", TARVO_TEXT("Menu", "N&ormal"), true},
     {&BoardWindow::eEasy, false, "eEasy", TARVO_TEXT("Menu", "&Easy"), false},
     {&BoardWindow::hHelp, true, "hHelp", TARVO_TEXT("Menu", "&Help"), {}},
+    {&BoardWindow::hHowToPlay, false, "hHowToPlay", TARVO_TEXT("Menu", "How to &play"), {}, "F1"},
     {&BoardWindow::aAbout, false, "aAbout", TARVO_TEXT("Menu", "&About"), {}},
 };
 
@@ -107,6 +109,7 @@ BoardWindow::BoardWindow() : Form(board_layout::form()) {
     hHard.onClick(hHard_Click);
     nNormal.onClick(nNormal_Click);
     eEasy.onClick(eEasy_Click);
+    hHowToPlay.onClick(hHowToPlay_Click);
     aAbout.onClick(aAbout_Click);
 }
 

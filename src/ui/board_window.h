@@ -27,7 +27,7 @@ public:
 
     platform::MenuItem fFile, nNew, eExit;
     platform::MenuItem lLevel, hHard, nNormal, eEasy;
-    platform::MenuItem hHelp, aAbout;
+    platform::MenuItem hHelp, hHowToPlay, aAbout;
 
     // Where the keys act: a slot of the active row, where typed digits go, or of a scored row
     // under review. It shows from the first key a player uses in a game until the game ends.

@@ -30,20 +30,20 @@ void record(const platform::RunTimeError& error) {
 }
 }  // namespace
 
-QWidget* boardWidget() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("Form1") && w->isVisible())
-            return w;
-    }
-    return nullptr;
-}
-
-QWidget* aboutWidget() {
+namespace {
+QWidget* visibleWindow(QLatin1String name) {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("Form2") && w->isVisible())
+        if (w->objectName() == name && w->isVisible())
             return w;
     return nullptr;
 }
+}  // namespace
+
+QWidget* boardWidget() { return visibleWindow(QLatin1String("Form1")); }
+
+QWidget* aboutWidget() { return visibleWindow(QLatin1String("Form2")); }
+
+QWidget* rulesWidget() { return visibleWindow(QLatin1String("Form3")); }
 
 QAction* menuItem(const QString& name) {
     QWidget* board = boardWidget();

@@ -22,6 +22,9 @@ QWidget* boardWidget();
 // The About window while it is open, or nullptr.
 QWidget* aboutWidget();
 
+// The How to play window while it is open, or nullptr.
+QWidget* rulesWidget();
+
 // A control of the visible board window by its name, e.g. "Label35"; fails the test if missing.
 template <class T>
 T* control(const QString& name) {

@@ -5,6 +5,7 @@
 #include "control/clock.h"
 
 #include <QAction>
+#include <QTest>
 #include <QTimer>
 
 namespace tarvo::testing {
@@ -26,6 +27,8 @@ constexpr SceneSetup kScenes[] = {
     {Scene::LostOnSixthRow, "lost-on-sixth-row", "5566", "1111 2222 3333 4444 6655 6565"},
     {Scene::LostOnTime, "lost-on-time", "6152", "1234 56"},
     {Scene::About, "about", "6152", "1234 5566 6125 61"},
+    {Scene::HowToPlay, "how-to-play", "6152", "1234 5"},
+    {Scene::TilePicked, "tile-picked", "6152", "1234 5"},
 };
 
 const SceneSetup& setupOf(Scene scene) {
@@ -56,6 +59,10 @@ void playInto(FixedGame& game, Scene scene) {
         runClock(game, 600);
     if (scene == Scene::About)
         menuItem("aAbout")->trigger();
+    if (scene == Scene::HowToPlay)
+        menuItem("hHowToPlay")->trigger();
+    if (scene == Scene::TilePicked)
+        QTest::mouseClick(control<QWidget>(tileName(3)), Qt::LeftButton);
 }
 
 void runClock(FixedGame& game, int seconds) {

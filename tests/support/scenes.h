@@ -16,6 +16,8 @@ enum class Scene {
     LostOnSixthRow,  // six rows without a win
     LostOnTime,      // the clock ran out during the second row
     About,           // the About window over a game in progress
+    HowToPlay,       // the How to play window over a game in progress
+    TilePicked,      // a game in progress, the tile 3 picked up by a click
 };
 
 // A name for a scene, for test rows and file names: "in-progress", "lost-on-time", ...

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#include "ui/rules_window.h"
+
+#include "platform/translation.h"
+#include "ui/over_board.h"
+
+#include <string>
+
+namespace tarvo {
+
+using namespace platform;
+
+namespace {
+
+// A paragraph a text, for the translators; the window shows them one under another.
+constexpr Text kRules[] = {
+    TARVO_TEXT("Rules",
+               "Find the hidden code: four digits, each from 1 to 6; a digit may come more than once."),
+    TARVO_TEXT("Rules",
+               "Drag a digit tile onto a slot of the current row, or click the tile and then the slot. "
+               "When the row is full, press Show."),
+    TARVO_TEXT("Rules",
+               "Show scores the row: a black peg for each right digit in its right place, a white peg "
+               "for each right digit in another place."),
+    TARVO_TEXT("Rules",
+               "You have six rows. The clock runs from the start of the game: 4:55 at Easy, 2:45 at "
+               "Normal, 0:55 at Hard."),
+    TARVO_TEXT("Rules",
+               "Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; "
+               "Return presses Show; Up and Down go over the rows played. With a screen reader, T tells "
+               "the time left."),
+};
+
+std::string rules() {
+    std::string text;
+    for (const Text& paragraph : kRules)
+        text += (text.empty() ? "" : "\n\n") + translated(paragraph);
+    return text;
+}
+
+FormSpec rulesForm(std::string_view caption) {
+    return {
+        .name = "Form3",
+        .caption = caption,
+        .clientWidth = 6480,
+        .clientHeight = 5040,
+        .startUpPosition = StartUpPosition::WindowsDefault,
+        .icon = ":/tarvo",
+        .font = {.points = 8},
+        .closeOnEscape = true,
+        .owner = "Form1",
+    };
+}
+
+}  // namespace
+
+RulesWindow::RulesWindow() : Form(rulesForm(translated(TARVO_TEXT("Rules", "How to play")))) {
+    const std::string text = rules();
+    addLabel({.name = "Label1",
+              .rect = {240, 240, 6000, 4080},
+              .caption = text,
+              .wordWrap = true,
+              .accessible = {.stateSpoken = false}});
+    // The button has the focus when the window opens: a screen reader reads the rules with it.
+    Command1 = addCommandButton({.name = "Command1",
+                                 .rect = {2512, 4500, 1455, 375},
+                                 .caption = translated(TARVO_TEXT("About", "OK")),
+                                 .look = {.mousePointer = MousePointer::PointingHand},
+                                 .accessible = {.description = text}});
+    Command1.onClick(Form3_Command1_Click);
+    onClose(Form3_Command1_Click);
+}
+
+void hHowToPlay_Click() { openOverBoard(Form3); }
+
+void Form3_Command1_Click() { closeOverBoard(Form3); }
+
+}  // namespace tarvo
