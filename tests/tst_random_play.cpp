@@ -29,7 +29,7 @@ using model::Level;
 
 namespace {
 
-enum class Kind { Drop, Show, New, ChooseLevel, OpenAbout, CloseAbout, Tick, Key };
+enum class Kind { Drop, Show, New, ChooseLevel, OpenAbout, CloseAbout, Tick, Key, Click };
 
 // The keys a player uses on the board, as Event::a of a Key event, by pressKeys' names.
 const char* const kKeys[] = {"1",  "2",    "3",     "4",    "5",   "6",  "k1",   "k2", "k3",     "k4",   "k5",
@@ -39,7 +39,9 @@ constexpr int kFirstShow = 19;  // Return
 
 struct Event {
     Kind kind;
-    int a = 0;  // Drop: digit; ChooseLevel: level; CloseAbout: the way; Tick: second; Key: kKeys
+    // Drop: digit; ChooseLevel: level; CloseAbout: the way; Tick: second; Key: kKeys; Click: a
+    // tile 1..6, 7 a slot, 0 elsewhere
+    int a = 0;
     int row = 0;
     int position = 0;
     std::string code{};  // of the game a New or a level choice starts
@@ -68,26 +70,36 @@ std::string describe(const Event& e) {
             return "tick at second " + std::to_string(e.a);
         case Kind::Key:
             return std::string("key ") + kKeys[e.a];
+        case Kind::Click:
+            return e.a == 7
+                       ? "click on row " + std::to_string(e.row) + " position " + std::to_string(e.position)
+                   : e.a == 0 ? std::string("click elsewhere")
+                              : "click on tile " + std::to_string(e.a);
     }
     return {};
 }
 
 // How a sequence spends its events; the mix makes every ending common.
 struct Style {
-    int drop, show, newGame, level, openAbout, closeAbout, tick, key;
+    int drop, show, newGame, level, openAbout, closeAbout, tick, key, click;
     double aimed;     // share of drops that put the code's digit in its place
     bool startsHard;  // a level choice of Hard first
 };
-constexpr Style kPlayer{45, 15, 1, 1, 1, 1, 21, 15, 0.35, false};
-constexpr Style kTypist{10, 5, 1, 1, 1, 1, 16, 65, 0.35, false};
-constexpr Style kClock{8, 3, 0, 1, 1, 2, 80, 5, 0.3, true};
-constexpr Style kMarathon{1, 1, 0, 0, 1, 1, 96, 0, 0.0, false};
+constexpr Style kPlayer{35, 15, 1, 1, 1, 1, 21, 15, 10, 0.35, false};
+constexpr Style kTypist{10, 5, 1, 1, 1, 1, 16, 60, 5, 0.35, false};
+constexpr Style kClicker{5, 15, 1, 1, 1, 1, 21, 5, 50, 0.35, false};
+constexpr Style kClock{8, 3, 0, 1, 1, 2, 80, 5, 0, 0.3, true};
+constexpr Style kMarathon{1, 1, 0, 0, 1, 1, 96, 0, 0, 0.0, false};
 
 class Sequence {
 public:
     explicit Sequence(std::uint64_t seed) : rng_(seed) {
         const int pick = below(10);
-        style_ = pick < 4 ? kPlayer : pick < 6 ? kTypist : pick < 8 ? kClock : kMarathon;
+        style_ = pick < 3   ? kPlayer
+                 : pick < 5 ? kTypist
+                 : pick < 7 ? kClicker
+                 : pick < 9 ? kClock
+                            : kMarathon;
         second_ = below(60);
         length_ = 20 + below(181);
     }
@@ -104,8 +116,8 @@ public:
     Event next(const GameModel& game, int index) {
         if (index == 0 && style_.startsHard)
             return {Kind::ChooseLevel, 0, 0, 0, code()};
-        const int weights[] = {style_.drop,      style_.show,       style_.newGame, style_.level,
-                               style_.openAbout, style_.closeAbout, style_.tick,    style_.key};
+        const int weights[] = {style_.drop,       style_.show, style_.newGame, style_.level, style_.openAbout,
+                               style_.closeAbout, style_.tick, style_.key,     style_.click};
         int roll = below(100);
         int kind = 0;
         while (roll >= weights[kind])
@@ -139,6 +151,15 @@ public:
                 const bool aimed = aims(game);
                 const int digit = aimed ? game.code()[game.cursor() - 1] - '0' : 1 + below(6);
                 return {Kind::Key, digit - 1 + 6 * below(2)};
+            }
+            case Kind::Click: {
+                // A pick, then a slot, a cancel or another pick.
+                const int roll = below(10);
+                if (roll < 4)
+                    return {Kind::Click, aims(game) ? game.code()[below(4)] - '0' : 1 + below(6)};
+                if (roll < 9)
+                    return {Kind::Click, 7, below(5) == 0 ? 1 + below(6) : game.activeRow(), 1 + below(4)};
+                return {Kind::Click, 0};
             }
             case Kind::Tick: {
                 const int gap = below(20);  // mostly the next second; sometimes none, sometimes late
@@ -189,18 +210,20 @@ std::string pegsShown(int row) {
 }
 
 // The slot that shows the keyboard's cursor, if one does: a label in the highlight colours.
-std::string cursorShown() {
+std::string enabled(bool on) { return on ? "enabled" : "disabled"; }
+
+// The highlighted labels: the cursor's slot, the picked tile.
+std::string highlighted() {
     std::string s;
-    for (const QLabel* label : boardWidget()->findChildren<QLabel*>())
-        if (label->backgroundRole() == QPalette::Highlight) {
-            const int n = label->objectName().mid(5).toInt() - 11;  // Label11..Label34
-            s += "cursor on row " + std::to_string(n / 4 + 1) + " position " + std::to_string(n % 4 + 1) +
-                 "\n";
-        }
+    for (int r = 1; r <= 6; ++r)
+        for (int p = 1; p <= 4; ++p)
+            if (control<QLabel>(slotName(r, p))->backgroundRole() == QPalette::Highlight)
+                s += "cursor on row " + std::to_string(r) + " position " + std::to_string(p) + "\n";
+    for (int d = 1; d <= 6; ++d)
+        if (control<QLabel>(tileName(d))->backgroundRole() == QPalette::Highlight)
+            s += "tile " + std::to_string(d) + " picked up\n";
     return s;
 }
-
-std::string enabled(bool on) { return on ? "enabled" : "disabled"; }
 
 // The real windows, in the model's words.
 std::string screen() {
@@ -208,7 +231,7 @@ std::string screen() {
     for (int r = 1; r <= 6; ++r)
         s += "row " + std::to_string(r) + " [" + captionsOf(r).toStdString() + "] " + pegsShown(r) +
              rowState(r);
-    s += cursorShown();
+    s += highlighted();
     s += "code [" + revealedCode().toStdString() + "] message [" +
          control<QLabel>("Label35")->text().toStdString() + "]\n";
     auto* clock = control<QLineEdit>("Text1");
@@ -266,12 +289,26 @@ private slots:
             return;
         // A change to the event mix must not quietly stop play from reaching these.
         std::string missed;
-        for (const char* what :
-             {"a win on row 1", "a win on row 6", "a loss on the sixth row", "a time-out at Hard",
-              "a time-out at Normal", "Show on an incomplete row", "About closed by OK",
-              "About closed by Escape", "About closed by its close button", "New from File > New",
-              "New from Level > Hard", "New from Level > Normal", "New from Level > Easy",
-              "a minute borrowed at Normal", "a minute borrowed at Easy", "a key after an ending"})
+        for (const char* what : {"a win on row 1",
+                                 "a win on row 6",
+                                 "a loss on the sixth row",
+                                 "a time-out at Hard",
+                                 "a time-out at Normal",
+                                 "Show on an incomplete row",
+                                 "About closed by OK",
+                                 "About closed by Escape",
+                                 "About closed by its close button",
+                                 "New from File > New",
+                                 "New from Level > Hard",
+                                 "New from Level > Normal",
+                                 "New from Level > Easy",
+                                 "a minute borrowed at Normal",
+                                 "a minute borrowed at Easy",
+                                 "a key after an ending",
+                                 "a tile placed by clicks",
+                                 "a tile put down by a click elsewhere",
+                                 "a tile put down by a click on it",
+                                 "another tile picked up"})
             if (!reached_.count(what))
                 missed += std::string(missed.empty() ? "" : ", ") + what;
         QVERIFY2(missed.empty(), ("random play never reached " + missed).c_str());
@@ -328,6 +365,15 @@ private:
             ++reached_["Show on an incomplete row"];
         if (e.kind == Kind::Key && onTheBoard && before.ended())
             ++reached_["a key after an ending"];
+        if (e.kind == Kind::Click && onTheBoard && before.picked()) {
+            if (e.a == 7 && after.row(e.row) != before.row(e.row))
+                ++reached_["a tile placed by clicks"];
+            if (e.a == 0)
+                ++reached_["a tile put down by a click elsewhere"];
+            if (e.a >= 1 && e.a <= 6)
+                ++reached_[e.a == before.picked() ? "a tile put down by a click on it"
+                                                  : "another tile picked up"];
+        }
         if (e.kind == Kind::CloseAbout && before.aboutOpen())
             ++reached_[std::string("About closed by ") + (e.a == 0   ? "OK"
                                                           : e.a == 1 ? "its close button"
@@ -395,6 +441,18 @@ private:
                     game.pressReturn();
                 break;
             }
+            case Kind::Click:
+                QTest::mouseClick(control<QWidget>(e.a == 7   ? slotName(e.row, e.position)
+                                                   : e.a == 0 ? QString("Image1")
+                                                              : tileName(e.a)),
+                                  Qt::LeftButton);
+                if (e.a == 7)
+                    game.clickSlot(e.row, e.position);
+                else if (e.a == 0)
+                    game.clickElsewhere();
+                else
+                    game.clickTile(e.a);
+                break;
             case Kind::Tick:
                 game_.clock.second = e.a;
                 if (QTimer* t = timer(); t->isActive()) {  // the toolkit times only running timers

@@ -26,6 +26,7 @@ void GameModel::reset(const std::string& code) {
     message_.clear();
     revealed_ = "    ";
     borrowed_ = 0;
+    picked_ = 0;
     lastEnding_ = Ending::None;
     cursorRow_ = cursor_ = 1;
     cursorShown_ = false;
@@ -69,6 +70,27 @@ void GameModel::drop(int digit, int row, int position) {
         slots_[row - 1][position - 1] = char('0' + digit);
 }
 
+void GameModel::clickTile(int digit) {
+    lastEnding_ = Ending::None;
+    if (boardTakesInput())
+        picked_ = tiles_ && picked_ != digit ? digit : 0;  // a tile that is off takes no click
+}
+
+void GameModel::clickSlot(int row, int position) {
+    lastEnding_ = Ending::None;
+    if (!boardTakesInput())
+        return;
+    if (picked_)
+        drop(picked_, row, position);
+    picked_ = 0;
+}
+
+void GameModel::clickElsewhere() {
+    lastEnding_ = Ending::None;
+    if (boardTakesInput())
+        picked_ = 0;
+}
+
 void GameModel::typeDigit(int digit) {
     lastEnding_ = Ending::None;
     if (!boardTakesInput() || !showButton_)
@@ -94,6 +116,11 @@ void GameModel::moveCursor(Move move) {
 }
 
 void GameModel::pressShow() {
+    clickElsewhere();
+    score();
+}
+
+void GameModel::score() {
     lastEnding_ = Ending::None;
     if (!boardTakesInput() || !showButton_)
         return;
@@ -132,6 +159,7 @@ void GameModel::end(const char* message) {
     revealed_ = code_;
     tiles_ = showButton_ = clockBox_ = timer_ = false;
     cursorShown_ = false;
+    picked_ = 0;
     lastEnding_ = message_ == "You Won !" ? Ending::Win : Ending::SixthRowLoss;
 }
 
@@ -181,6 +209,8 @@ std::string GameModel::screen() const {
              (rowOpen_[r] ? " open\n" : " closed\n");
     if (cursorShown_ && rowOpen_[cursorRow_ - 1])
         s += "cursor on row " + std::to_string(cursorRow_) + " position " + std::to_string(cursor_) + "\n";
+    if (picked_)
+        s += "tile " + std::to_string(picked_) + " picked up\n";
     s += "code [" + revealed_ + "] message [" + message_ + "]\n";
     s += "clock [" + clockText_ + "]" + (clockBox_ ? " enabled" : " disabled") +
          (timer_ ? " running" : " stopped") + "\n";

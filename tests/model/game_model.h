@@ -26,8 +26,13 @@ public:
     void typeDigit(int digit);
     enum class Move { Left, Right, Home, End, Up, Down, T };
     void moveCursor(Move move);
-    void pressReturn() { pressShow(); }  // the focused "Show" takes it
-    void pressShow();
+    void pressReturn() { score(); }  // the focused "Show" takes it
+    // Clicks: a tile picks it up, or puts it down when it was the one up; a slot of the active
+    // row takes the tile that is up, as a drop; any other click puts it down.
+    void clickTile(int digit);
+    void clickSlot(int row, int position);
+    void clickElsewhere();
+    void pressShow();  // with the mouse: a click that puts a picked tile down first
     void openAbout();
     void closeAbout();
     void tick(int second);
@@ -35,6 +40,7 @@ public:
     bool aboutOpen() const { return aboutOpen_; }
     int activeRow() const { return activeRow_; }
     int cursor() const { return cursor_; }
+    int picked() const { return picked_; }
     const std::string& row(int row) const { return slots_[row - 1]; }  // ' ' for an empty slot
     const std::string& code() const { return code_; }
     Ending lastEnding() const { return lastEnding_; }  // the ending the last event brought, if any
@@ -47,6 +53,7 @@ public:
 
 private:
     void reset(const std::string& code);
+    void score();
     void startNormal(const std::string& code, int second);
     void end(const char* message);
     bool boardTakesInput() const { return !aboutOpen_; }
@@ -73,6 +80,7 @@ private:
     int cursorRow_ = 1;
     int cursor_ = 1;            // position
     bool cursorShown_ = false;  // from the first key to the ending
+    int picked_ = 0;            // the tile up, 0 for none
 };
 
 }  // namespace tarvo::model
