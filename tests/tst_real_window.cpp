@@ -8,6 +8,7 @@
 #include "ui/board_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -124,6 +125,7 @@ private slots:
     // Home, End and Left, "Show" with Return and Enter. A digit typed after the win lands nowhere.
     void aGameIsWonWithTheKeysAlone() {
         QVERIFY(startWithTheFocus(game_, "3612"));
+        QVERIFY(click(centreOf(control<QWidget>("Text1"))));  // the clock box leaves the keys to the board
         QVERIFY(typeKeys({"1", "1", "1", "1", "Return"}));
         QVERIFY(QTest::qWaitFor([] { return Module1.CurrentRow == 2; }, 10000));
         QCOMPARE(captionsOf(1), QString("1111"));
@@ -146,6 +148,56 @@ private slots:
         QVERIFY(typeKeys({"alt+l"}));
         QVERIFY(QTest::qWaitFor([&] { return level->isVisible(); }, 10000));
         QVERIFY(typeKeys({"Escape"}));
+    }
+
+    // Clicks alone, for a player who cannot drag: a tile, then a slot, four times, then "Show".
+    void aGameIsWonByClicksAlone() {
+        game_.start("1234");
+        QVERIFY(QTest::qWaitForWindowExposed(boardWidget()));
+        int clicks = 0;
+        for (const auto& [row, digits] : {std::pair{1, "1243"}, std::pair{2, "1234"}}) {
+            QStringList commands;
+            for (int p = 1; p <= 4; ++p)
+                commands << clickAt(centreOf(control<QLabel>(tileName(digits[p - 1] - '0'))))
+                         << clickAt(centreOf(slotWidget(row, p)));
+            commands << clickAt(centreOf(control<QPushButton>("Command1")));
+            clicks += 9;
+            QVERIFY(xdotool(commands));
+            QVERIFY(QTest::qWaitFor([&] { return captionsOf(row) == digits && Module1.CurrentRow != row; },
+                                    10000));
+        }
+        QVERIFY(QTest::qWaitFor([] { return control<QLabel>("Label35")->text() == "You Won !"; }, 10000));
+        qInfo("won with %d clicks", clicks);
+    }
+
+    // About and How to play are dialogs of the board: the window manager keeps each above it,
+    // even after a click on the board.
+    void windowsOverTheBoardStayAboveIt() {
+        QVERIFY(startWithTheFocus(game_, "1234"));
+        const auto rootProperty = [](const char* name) {
+            QProcess xprop;
+            xprop.start("xprop", {"-root", name});
+            xprop.waitForFinished();
+            return QString::fromLatin1(xprop.readAllStandardOutput());
+        };
+        QVERIFY2(rootProperty("_NET_SUPPORTING_WM_CHECK").contains("window id"),
+                 "no window manager: with_xvfb.sh starts one with TARVO_XVFB_WM=openbox");
+        for (const QString item : {"aAbout", "hHowToPlay"}) {
+            menuItem(item)->trigger();
+            QWidget* over = item == "aAbout" ? aboutWidget() : rulesWidget();
+            QVERIFY(over && QTest::qWaitForWindowExposed(over));
+            QVERIFY(click(centreOf(control<QWidget>("Text1"))));  // the board, where the dialog is not
+            QTest::qWait(300);
+            const QString stacking = rootProperty("_NET_CLIENT_LIST_STACKING");  // bottom to top
+            const QStringList windows = stacking.section('#', 1).trimmed().split(", ");
+            const auto place = [&](const QWidget* w) {
+                return windows.indexOf(QString("0x%1").arg(w->winId(), 0, 16));
+            };
+            QVERIFY2(place(boardWidget()) >= 0 && place(over) > place(boardWidget()),
+                     qPrintable(QString("%1 is not above the board: %2").arg(item, stacking)));
+            over->findChild<QPushButton*>("Command1")->click();
+            flushDeletedWindows();
+        }
     }
 
 private:
