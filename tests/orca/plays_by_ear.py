@@ -135,6 +135,15 @@ for key in ["1", "Left", "Home"]:
     expect_silence(key)
 expect("Up", r"Row 2: 3 3 1 2\. 3 in place, 0 out of place\.")
 expect("Down", r"Row 3: 3 6 1 2\. 4 in place, 0 out of place\.")
+# F1 opens How to play, and Orca reads the rules whole, the first words to the last.
+pos = len(utterances())
+subprocess.run(["xdotool", "key", "F1"], check=True)
+rules = [text for _, text in heard_after(pos, limit=20)]
+print("%-10s %s" % ("F1", rules), flush=True)
+heard = " ".join(rules)  # Orca reads it a paragraph at a time
+if not re.fullmatch(r"How to play\. OK push button\. Find the hidden code: .* T tells the time left\.", heard):
+    failures.append("F1: wanted the rules read whole, heard %r" % rules)
+press("Escape")
 quit(game)
 
 # A typist who does not wait: each score is heard whole, in order, before where the cursor
@@ -254,7 +263,13 @@ for opened, closing_key in [("About", "Return"), ("the File menu", "Escape"), ("
     time.sleep(6)
     if any("You Lost" in text for _, text in utterances()[-3:]):
         failures.append("the loss on time was told while %s was open" % opened)
+    pos = len(utterances())
     _, said = press(closing_key)
+    for _ in range(100):  # a new board, under the sanitizers, may take its time
+        if any("You Lost" in text for _, text in utterances()[pos:]):
+            break
+        time.sleep(0.1)
+    said = heard_after(pos)
     if [text for _, text in said if "You Lost" in text] != ["You Lost ! The code was 3 6 1 2."]:
         failures.append("after %s, then %s: wanted the loss on time told once, heard %r" % (opened, closing_key, said))
     quit(game)
