@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The menus chosen with real mouse clicks (xdotool, through forward_clicks.sh) on a real X display, a few
-// dozen times: each New and level choice re-creates the window from inside its own menu, and About blocks and
-// unblocks it. Run under valgrind's memcheck too, which sees what the address sanitizer cannot
-// inside the toolkit's own libraries.
+// dozen times: each New and level choice re-creates the window from inside its own menu, and How to play and
+// About block and unblocks it. Run under valgrind's memcheck too, which sees what the address sanitizer
+// cannot inside the toolkit's own libraries.
 #include "support/board.h"
 #include "support/real_display.h"
 #include "ui/board_window.h"
@@ -55,7 +55,7 @@ private slots:
     }
     void cleanup() { closeEverything(); }
 
-    void newLevelsAndAboutChosenWithTheMouse() {
+    void newLevelsHowToPlayAndAboutChosenWithTheMouse() {
         game_.start("1234");
         QVERIFY(QTest::qWaitForWindowExposed(boardWidget(), kPatience));
         struct Choice {
@@ -63,10 +63,10 @@ private slots:
             int item;
             const char* clock;
         };
-        const Choice choices[] = {
-            {0, 0, "2:45"}, {1, 0, "0:55"}, {1, 1, "2:45"}, {1, 2, "4:55"}, {2, 0, nullptr}};
+        const Choice choices[] = {{0, 0, "2:45"}, {1, 0, "0:55"},  {1, 1, "2:45"},
+                                  {1, 2, "4:55"}, {2, 0, nullptr}, {2, 1, nullptr}};
         for (int n = 0; n < 30; ++n) {
-            const Choice& choice = choices[n % 5];
+            const Choice& choice = choices[n % 6];
             QWidget* before = boardWidget();
             QVERIFY(choose(choice.title, choice.item));
             if (choice.clock) {
@@ -74,10 +74,12 @@ private slots:
                 QVERIFY(QTest::qWaitForWindowExposed(boardWidget(), kPatience));
                 QCOMPARE(control<QLineEdit>("Text1")->text(), QString(choice.clock));
             } else {
-                QVERIFY(QTest::qWaitFor([] { return aboutWidget() != nullptr; }, kPatience));
-                QVERIFY(QTest::qWaitForWindowExposed(aboutWidget(), kPatience));
+                // Help > How to play, Help > About: a window over the board.
+                const auto over = [&] { return choice.item == 0 ? rulesWidget() : aboutWidget(); };
+                QVERIFY(QTest::qWaitFor([&] { return over() != nullptr; }, kPatience));
+                QVERIFY(QTest::qWaitForWindowExposed(over(), kPatience));
                 QVERIFY(!Form1().isEnabled());
-                auto* ok = aboutWidget()->findChild<QPushButton*>("Command1");
+                auto* ok = over()->findChild<QPushButton*>("Command1");
                 click(ok->mapToGlobal(ok->rect().center()));
                 QVERIFY(QTest::qWaitFor([] { return Form1().isEnabled(); }, kPatience));
             }

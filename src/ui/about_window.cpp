@@ -33,23 +33,9 @@ constexpr AboutLine kLinesAfterOk[] = {
     {"Label8", {2388, 480, 2415, 255}, asItStands("tarvo@tarvo.example")},
 };
 
-FormSpec aboutForm() {
-    return {
-        .name = "Form2",
-        .caption = "Tarvo",
-        .clientWidth = 5385,
-        .clientHeight = 2250,
-        .startUpPosition = StartUpPosition::WindowsDefault,
-        .icon = ":/tarvo",
-        .font = {.points = 8},
-        .closeOnEscape = true,
-        .owner = "Form1",
-    };
-}
-
 }  // namespace
 
-AboutWindow::AboutWindow() : Form(aboutForm()) {
+AboutWindow::AboutWindow() : Form(formOverBoard("Form2", "Tarvo", 5385, 2250)) {
     const auto addLine = [this](const AboutLine& line) {
         addLabel({.name = line.name, .rect = line.rect, .caption = translated(line.caption), .look = kText});
     };

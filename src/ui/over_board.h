@@ -3,10 +3,28 @@
 
 #include "ui/board_window.h"
 
+#include <string_view>
+
 namespace tarvo {
 
-// A window over the board, as About and How to play are: the board takes no input while it is
-// open, and its clock runs on.
+// The form of a window over the board, as About and How to play are: a dialog of the board that
+// Escape closes as its close button does; client area in twips.
+inline platform::FormSpec formOverBoard(std::string_view name, std::string_view caption, int clientWidth,
+                                        int clientHeight) {
+    return {
+        .name = name,
+        .caption = caption,
+        .clientWidth = clientWidth,
+        .clientHeight = clientHeight,
+        .startUpPosition = platform::StartUpPosition::WindowsDefault,
+        .icon = ":/tarvo",
+        .font = {.points = 8},
+        .closeOnEscape = true,
+        .owner = "Form1",
+    };
+}
+
+// Opens a window over the board: the board takes no input while it is open, and its clock runs on.
 template <class F>
 void openOverBoard(platform::FormInstance<F>& window) {
     Form1().setEnabled(false);

@@ -38,23 +38,10 @@ std::string rules() {
     return text;
 }
 
-FormSpec rulesForm(std::string_view caption) {
-    return {
-        .name = "Form3",
-        .caption = caption,
-        .clientWidth = 6480,
-        .clientHeight = 5040,
-        .startUpPosition = StartUpPosition::WindowsDefault,
-        .icon = ":/tarvo",
-        .font = {.points = 8},
-        .closeOnEscape = true,
-        .owner = "Form1",
-    };
-}
-
 }  // namespace
 
-RulesWindow::RulesWindow() : Form(rulesForm(translated(TARVO_TEXT("Rules", "How to play")))) {
+RulesWindow::RulesWindow()
+    : Form(formOverBoard("Form3", translated(TARVO_TEXT("Rules", "How to play")), 6480, 5040)) {
     const std::string text = rules();
     addLabel({.name = "Label1",
               .rect = {240, 240, 6000, 4080},
