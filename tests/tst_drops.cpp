@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <memory>
+
 using namespace tarvo;
 using namespace tarvo::testing;
 
@@ -205,8 +207,8 @@ private slots:
             } else if (w[0] == "tap") {
                 QWidget* tile = control<QWidget>(tileName(w[1].toInt()));
                 const QPoint at = tile->mapTo(tile->window(), tile->rect().center());
-                QTest::touchEvent(tile->window(), touchScreen_).press(0, at);
-                QTest::touchEvent(tile->window(), touchScreen_).release(0, at);
+                QTest::touchEvent(tile->window(), touchScreen_.get()).press(0, at);
+                QTest::touchEvent(tile->window(), touchScreen_.get()).release(0, at);
             } else if (w[0] == "drag") {
                 QVERIFY(dropTile(w[1].toInt(), w[3].toInt(), w[4].toInt()));
             } else if (w[0] == "Escape") {
@@ -317,7 +319,7 @@ private slots:
     }
 
 private:
-    QPointingDevice* touchScreen_ = QTest::createTouchDevice();
+    std::unique_ptr<QPointingDevice> touchScreen_{QTest::createTouchDevice()};  // the toolkit never frees it
 };
 
 QTEST_MAIN(DropsTest)

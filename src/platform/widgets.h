@@ -120,8 +120,8 @@ private:
     Handler close_ = nullptr;
     KeyDownHandler keyDown_ = nullptr;
     Handler clickElsewhere_ = nullptr;
-    ulong lastPressSeen_ =
-        0;  // the time of the last press raised: the toolkit offers it to each parent in turn
+    // The time of the last press raised for: the toolkit offers a press to each parent in turn.
+    ulong lastPressSeen_ = 0;
     bool closeOnEscape_;
     bool unloaded_ = false;
     bool inputBlocked_ = false;
