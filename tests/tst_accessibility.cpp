@@ -2,6 +2,7 @@
 // What a screen reader speaks of the board, read through the toolkit's accessibility interfaces.
 #include "support/board_test.h"
 #include "support/fakes.h"
+#include "support/languages.h"
 
 #include "platform/translation.h"
 #include "ui/narration.h"
@@ -114,11 +115,7 @@ private slots:
 
     // T speaks the time in the player's language, each count with the form its grammar asks for
     // and the verb agreeing with the first.
-    void theTimeIsSpokenInEachLanguagesForms_data() {
-        QTest::addColumn<QString>("language");
-        for (const QString& language : QString(TARVO_LANGUAGES).split(','))
-            QTest::newRow(qPrintable(language)) << language;
-    }
+    void theTimeIsSpokenInEachLanguagesForms_data() { addLanguageRows(); }
     void theTimeIsSpokenInEachLanguagesForms() {
         QFETCH(QString, language);
         QVERIFY2(kTimeWords.count(language),

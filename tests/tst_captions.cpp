@@ -2,6 +2,7 @@
 // Every caption as the player sees it, in the pixels of every state of the game and in every
 // language: whole, inside its box, where the layout puts it, and level with its neighbours.
 #include "platform/translation.h"
+#include "support/languages.h"
 #include "support/scenes.h"
 
 #include <QFontInfo>
@@ -143,7 +144,7 @@ private slots:
     void everyCaptionIsWholeInItsPlaceAndLevel_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<Scene>("scene");
-        for (const QString& language : QString(TARVO_LANGUAGES).split(','))
+        for (const QString& language : builtLanguages())
             for (Scene scene : {Scene::Fresh, Scene::InProgress, Scene::Won, Scene::LostOnSixthRow,
                                 Scene::LostOnTime, Scene::About, Scene::HowToPlay, Scene::TilePicked})
                 QTest::addRow("%s %s", qPrintable(language), qPrintable(sceneName(scene)))
@@ -236,11 +237,7 @@ private slots:
 
     // Every menu's title stands in the menu bar, none pushed off into the bar's overflow, with
     // room for its text, and every item has room in its menu, in every language.
-    void theMenusHaveRoomInEveryLanguage_data() {
-        QTest::addColumn<QString>("language");
-        for (const QString& language : QString(TARVO_LANGUAGES).split(','))
-            QTest::newRow(qPrintable(language)) << language;
-    }
+    void theMenusHaveRoomInEveryLanguage_data() { addLanguageRows(); }
     void theMenusHaveRoomInEveryLanguage() {
         QFETCH(QString, language);
         tarvo::platform::useLanguages({language.toStdString()});
