@@ -4,8 +4,8 @@
 // few labels the same way. Needs a display (run it under Xvfb).
 #include "control/start_up.h"
 #include "floor.h"
-#include "platform/application.h"
-#include "ui/board_window.h"
+#include "platform/services/application.h"
+#include "windows/board_window.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "control/start_up.h"
-#include "platform/application.h"
-#include "platform/command_line.h"
+#include "platform/services/application.h"
+#include "platform/services/command_line.h"
 
 int main(int argc, char** argv) {
     if (const auto status = tarvo::platform::readCommandLine(

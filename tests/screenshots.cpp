@@ -3,7 +3,7 @@
 // that stands still, drawn into docs/screenshots/ one PNG each, in English, and the won game in
 // German, French and Russian too, How to play in English and German, and a tile picked up by a
 // click. The same command gives the same pictures.
-#include "platform/translation.h"
+#include "platform/services/translation.h"
 #include "support/scenes.h"
 
 #include <QDir>

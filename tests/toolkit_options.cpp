@@ -2,7 +2,7 @@
 // The program's table of the toolkit's options, checked against the toolkit itself.
 // "toolkit_options": one line an option and form, the words that give it a value.
 // "toolkit_options WORDS...": starts the toolkit with those words and prints each it left.
-#include "platform/command_line.h"
+#include "platform/services/command_line.h"
 
 #include <QApplication>
 

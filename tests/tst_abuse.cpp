@@ -5,10 +5,10 @@
 #include "control/levels.h"
 #include "control/start_up.h"
 #include "game/module1.h"
-#include "platform/program_folder.h"
+#include "platform/services/program_folder.h"
 #include "support/board_test.h"
 #include "ui/about_window.h"
-#include "ui/board_window.h"
+#include "windows/board_window.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -4,7 +4,7 @@
 #include "support/fakes.h"
 #include "support/languages.h"
 
-#include "platform/translation.h"
+#include "platform/services/translation.h"
 #include "ui/narration.h"
 
 #include <QAccessible>

@@ -2,7 +2,7 @@
 // The board window as created: every control's place, size, text, font and state, and the menus.
 // Expected values are the layout's twips divided by 15, written out here.
 #include "support/board.h"
-#include "ui/board_window.h"
+#include "windows/board_window.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Every caption as the player sees it, in the pixels of every state of the game and in every
 // language: whole, inside its box, where the layout puts it, and level with its neighbours.
-#include "platform/translation.h"
+#include "platform/services/translation.h"
 #include "support/languages.h"
 #include "support/scenes.h"
 

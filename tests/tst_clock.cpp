@@ -4,7 +4,7 @@
 #include "control/levels.h"
 #include "game/module1.h"
 #include "support/board_test.h"
-#include "ui/board_window.h"
+#include "windows/board_window.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -5,7 +5,7 @@
 #include "game/endings.h"
 #include "game/module1.h"
 #include "support/board_test.h"
-#include "ui/board_window.h"
+#include "windows/board_window.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,10 +2,10 @@
 // The pegs of a scored row: which pictures, where, loaded from where.
 #include "game/module1.h"
 #include "game/pegs.h"
-#include "platform/program_folder.h"
+#include "platform/services/program_folder.h"
 #include "support/board_test.h"
 #include "support/fakes.h"
-#include "ui/board_window.h"
+#include "windows/board_window.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The program as a player starts it, watched from outside: another process on a real X display,
 // played with xdotool's mouse and read from screenshots. TARVO_PROGRAM names the command.
-#include "platform/twips.h"
+#include "platform/forms/twips.h"
 #include "support/real_display.h"
 #include "ui/board_layout.h"
 

@@ -7,7 +7,7 @@
 #include "model/game_model.h"
 #include "support/board.h"
 #include "ui/about_window.h"
-#include "ui/board_window.h"
+#include "windows/board_window.h"
 
 #include <QAction>
 #include <QLabel>

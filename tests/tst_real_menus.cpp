@@ -5,7 +5,7 @@
 // cannot inside the toolkit's own libraries.
 #include "support/board.h"
 #include "support/real_display.h"
-#include "ui/board_window.h"
+#include "windows/board_window.h"
 
 #include <QAction>
 #include <QGuiApplication>

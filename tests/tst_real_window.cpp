@@ -5,7 +5,7 @@
 #include "support/board.h"
 #include "support/fakes.h"
 #include "support/real_display.h"
-#include "ui/board_window.h"
+#include "windows/board_window.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Re-creating the board window from its own menu, many times over.
 #include "support/board.h"
-#include "ui/board_window.h"
+#include "windows/board_window.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The forms runtime's services: conversions, paths, pictures, random numbers, run-time errors.
-#include "platform/application.h"
-#include "platform/conversions.h"
-#include "platform/picture.h"
-#include "platform/program_folder.h"
-#include "platform/random_numbers.h"
-#include "platform/run_time_error.h"
+#include "platform/services/application.h"
+#include "platform/services/conversions.h"
+#include "platform/services/picture.h"
+#include "platform/services/program_folder.h"
+#include "platform/services/random_numbers.h"
+#include "platform/services/run_time_error.h"
 #include "support/board.h"
 #include "support/fakes.h"
 

@@ -3,7 +3,7 @@
 #include "game/module1.h"
 #include "support/board_test.h"
 #include "support/fakes.h"
-#include "ui/board_window.h"
+#include "windows/board_window.h"
 
 #include <QLabel>
 #include <QPushButton>

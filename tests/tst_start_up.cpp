@@ -2,12 +2,12 @@
 // Start-up, File > New and File > Exit.
 #include "control/start_up.h"
 #include "game/module1.h"
-#include "platform/application.h"
-#include "platform/picture.h"
-#include "platform/program_folder.h"
+#include "platform/services/application.h"
+#include "platform/services/picture.h"
+#include "platform/services/program_folder.h"
 #include "support/board.h"
 #include "support/fakes.h"
-#include "ui/board_window.h"
+#include "windows/board_window.h"
 
 #include <QAction>
 #include <QLabel>

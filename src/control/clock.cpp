@@ -3,8 +3,8 @@
 
 #include "control/levels.h"
 #include "game/endings.h"
-#include "platform/conversions.h"
-#include "platform/time_of_day.h"
+#include "platform/services/conversions.h"
+#include "platform/services/time_of_day.h"
 
 namespace tarvo {
 

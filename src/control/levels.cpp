@@ -2,7 +2,7 @@
 #include "control/levels.h"
 
 #include "control/start_up.h"
-#include "platform/time_of_day.h"
+#include "platform/services/time_of_day.h"
 
 namespace tarvo {
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "game/module1.h"
-#include "ui/board_window.h"
+#include "windows/board_window.h"
 
 #include <array>
 

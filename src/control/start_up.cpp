@@ -2,11 +2,11 @@
 #include "control/start_up.h"
 
 #include "game/module1.h"
-#include "platform/application.h"
-#include "platform/conversions.h"
-#include "platform/random_numbers.h"
-#include "platform/time_of_day.h"
-#include "ui/board_window.h"
+#include "platform/services/application.h"
+#include "platform/services/conversions.h"
+#include "platform/services/random_numbers.h"
+#include "platform/services/time_of_day.h"
+#include "windows/board_window.h"
 
 #include <cmath>
 

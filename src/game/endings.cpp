@@ -3,9 +3,9 @@
 
 #include "game/module1.h"
 #include "game/reports.h"
-#include "platform/conversions.h"
-#include "platform/translation.h"
-#include "ui/board_window.h"
+#include "platform/services/conversions.h"
+#include "platform/services/translation.h"
+#include "windows/board_window.h"
 
 #include <string>
 

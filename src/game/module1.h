@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/run_time_error.h"
+#include "platform/services/run_time_error.h"
 
 #include <array>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "game/pegs.h"
 
-#include "platform/picture.h"
-#include "platform/program_folder.h"
-#include "platform/translation.h"
-#include "ui/board_window.h"
+#include "platform/services/picture.h"
+#include "platform/services/program_folder.h"
+#include "platform/services/translation.h"
+#include "windows/board_window.h"
 
 #include <string>
 

@@ -6,8 +6,8 @@
 #include "game/pegs.h"
 #include "game/reports.h"
 #include "game/scoring.h"
-#include "platform/conversions.h"
-#include "ui/board_window.h"
+#include "platform/services/conversions.h"
+#include "windows/board_window.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/board_layout.h"
 
-#include "platform/translation.h"
+#include "platform/services/translation.h"
 
 #include <array>
 #include <string>

@@ -2,7 +2,7 @@
 // The board window's layout at creation, in twips.
 #pragma once
 
-#include "platform/form.h"
+#include "platform/forms/form.h"
 
 namespace tarvo::board_layout {
 

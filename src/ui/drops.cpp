@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/drops.h"
 
-#include "platform/conversions.h"
-#include "ui/board_window.h"
+#include "platform/services/conversions.h"
+#include "windows/board_window.h"
 
 namespace tarvo {
 
@@ -21,13 +21,13 @@ void Slot_DragDrop(platform::Label& slot, const platform::Label& Source, float, 
 void Tile_Click(platform::Label& tile) {
     BoardWindow& board = Form1();
     const int digit = int(platform::numberIn(tile.tag()).value_or(0));
-    board.pickUp(board.picked == digit ? 0 : digit);
+    board.pickUp(board.picked() == digit ? 0 : digit);
 }
 
 void Slot_Click(platform::Label& slot) {
     BoardWindow& board = Form1();
-    if (board.picked)
-        board.tile(board.picked).dropOn(slot);
+    if (board.picked())
+        board.tile(board.picked()).dropOn(slot);
     board.pickUp(0);
 }
 

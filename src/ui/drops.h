@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/label.h"
+#include "platform/controls/label.h"
 
 namespace tarvo {
 

@@ -2,9 +2,9 @@
 #include "ui/keyboard.h"
 
 #include "game/module1.h"
-#include "platform/keys.h"
-#include "ui/board_window.h"
+#include "platform/input/keys.h"
 #include "ui/narration.h"
+#include "windows/board_window.h"
 
 #include <algorithm>
 
@@ -29,37 +29,41 @@ bool movesInRow(int KeyCode) {
 
 // Drops the digit where the cursor stands in the active row, and tells where it landed.
 void typeDigit(BoardWindow& board, int digit) {
-    BoardWindow::KeyboardCursor& cursor = board.cursor;
-    cursor.row = Module1.CurrentRow;
-    const int at = cursor.position;
-    if (!board.tile(digit).dropOn(board.slot(cursor.row, at)))
+    const int row = Module1.CurrentRow;
+    const int at = board.cursor().position;
+    board.placeCursor(row, at, true);
+    if (!board.tile(digit).dropOn(board.slot(row, at)))
         return;
-    cursor.position = std::min(at + 1, 4);
-    board.echo(slotInWords(board, cursor.row, at));
+    board.placeCursor(row, std::min(at + 1, 4), true);
+    board.echo(slotInWords(board, row, at));
 }
 
 // Up and Down move over the scored rows and, while the game goes on, the active row; a scored
-// row tells its guess and score.
+// row tells its guess and score. After an ending the cursor reviews, unseen.
 void moveOverRows(BoardWindow& board, int KeyCode) {
-    BoardWindow::KeyboardCursor& cursor = board.cursor;
-    const auto& scores = board.scoresInWords;
-    const int last =
-        int(std::find(scores.begin(), scores.end(), "") - scores.begin()) + board.Command1.isEnabled();
-    if (last == 0)
-        return;  // lost on time before the first score: nothing to review
-    cursor.row = std::clamp(cursor.row + (KeyCode == kKeyUp ? -1 : 1), 1, last);
-    const std::string& score = scores[std::size_t(cursor.row - 1)];
-    board.echo(score.empty() ? slotInWords(board, cursor.row, cursor.position) : score);
+    const bool playing = board.Command1.isEnabled();
+    const BoardWindow::Cursor& cursor = board.cursor();
+    const int last = board.rowsScored() + playing;
+    if (last == 0) {  // lost on time before the first score: nothing to review
+        board.placeCursor(cursor.row, cursor.position, playing);
+        return;
+    }
+    const int row = std::clamp(cursor.row + (KeyCode == kKeyUp ? -1 : 1), 1, last);
+    board.placeCursor(row, cursor.position, playing);
+    const std::string& score = board.scoreInWords(row);
+    board.echo(score.empty() ? slotInWords(board, row, cursor.position) : score);
 }
 
 // Left, Right, Home and End move within a row.
 void moveInRow(BoardWindow& board, int KeyCode) {
-    BoardWindow::KeyboardCursor& cursor = board.cursor;
+    const BoardWindow::Cursor& cursor = board.cursor();
+    int position = 0;
     if (KeyCode == kKeyHome || KeyCode == kKeyEnd)
-        cursor.position = KeyCode == kKeyHome ? 1 : 4;
+        position = KeyCode == kKeyHome ? 1 : 4;
     else
-        cursor.position = std::clamp(cursor.position + (KeyCode == kKeyLeft ? -1 : 1), 1, 4);
-    board.echo(slotInWords(board, cursor.row, cursor.position));
+        position = std::clamp(cursor.position + (KeyCode == kKeyLeft ? -1 : 1), 1, 4);
+    board.placeCursor(cursor.row, position, true);
+    board.echo(slotInWords(board, cursor.row, position));
 }
 
 }  // namespace
@@ -70,23 +74,19 @@ void Form_KeyDown(int& KeyCode, int Shift) {
     BoardWindow& board = Form1();
     const int digit = digitOf(KeyCode);
     if (KeyCode == kKeyEscape) {
-        if (!board.picked)
+        if (!board.picked())
             return;  // nothing to put down: the key is the window's
         board.pickUp(0);
     } else if (KeyCode == kKeyT) {
         board.announce(timeInWords(board.Text1.text()));
     } else if (KeyCode == kKeyUp || KeyCode == kKeyDown) {
-        board.cursor.shown = board.Command1.isEnabled();  // after an ending it reviews, unseen
         moveOverRows(board, KeyCode);
-        board.markCursor();
     } else if (digit || movesInRow(KeyCode)) {
         if (board.Command1.isEnabled()) {  // after an ending the board takes no keys
-            board.cursor.shown = true;
             if (digit)
                 typeDigit(board, digit);
             else
                 moveInRow(board, KeyCode);
-            board.markCursor();
         }
     } else {
         return;  // Return and Enter go on to the focused button

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/narration.h"
 
-#include "game/reports.h"
-#include "platform/conversions.h"
-#include "platform/translation.h"
-#include "ui/board_window.h"
+#include "game/module1.h"
+#include "platform/services/conversions.h"
+#include "platform/services/translation.h"
+#include "windows/board_window.h"
 
 namespace tarvo {
 
@@ -44,31 +44,19 @@ std::string timeInWords(std::string_view clockText) {
                       {translated(TARVO_COUNTED("Speech", "%n second(s)"), seconds)});
 }
 
-void rowIncomplete(int row, int position) {
-    Form1().announce(translated(TARVO_TEXT("Speech", "Row %1, position %2 is empty."),
-                                {decimalText(row), decimalText(position)}));
+std::string incompleteInWords(int row, int position) {
+    return translated(TARVO_TEXT("Speech", "Row %1, position %2 is empty."),
+                      {decimalText(row), decimalText(position)});
 }
 
-void rowScored(int row, const ByPosition<Byte>& guess, int inPlace, int outOfPlace) {
-    BoardWindow& board = Form1();
-    const std::string words =
-        translated(TARVO_TEXT("Speech", "Row %1: %2. %3 in place, %4 out of place."),
-                   {decimalText(row), digitsInWords(guess), decimalText(inPlace), decimalText(outOfPlace)});
-    board.scoresInWords[std::size_t(row - 1)] = words;
-    if (!board.Command1.isEnabled())
-        return;  // the ending has been told, and the code with it
-    board.cursor.row = row + 1;
-    board.cursor.position = 1;
-    board.markCursor();
-    board.announce(words);
+std::string scoreInWords(int row, const ByPosition<Byte>& guess, int inPlace, int outOfPlace) {
+    return translated(
+        TARVO_TEXT("Speech", "Row %1: %2. %3 in place, %4 out of place."),
+        {decimalText(row), digitsInWords(guess), decimalText(inPlace), decimalText(outOfPlace)});
 }
 
-void gameEnded(std::string_view message, const ByPosition<Byte>& code) {
-    BoardWindow& board = Form1();
-    board.cursor.shown = false;
-    board.markCursor();
-    board.pickUp(0);  // the tiles are off
-    board.announce(translated(TARVO_TEXT("Speech", "%1 The code was %2."), {message, digitsInWords(code)}));
+std::string endingInWords(std::string_view message, const ByPosition<Byte>& code) {
+    return translated(TARVO_TEXT("Speech", "%1 The code was %2."), {message, digitsInWords(code)});
 }
 
 }  // namespace tarvo

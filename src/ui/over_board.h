@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/board_window.h"
+#include "windows/board_window.h"
 
 #include <string_view>
 

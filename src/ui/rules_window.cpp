@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/rules_window.h"
 
-#include "platform/translation.h"
+#include "platform/services/translation.h"
 #include "ui/over_board.h"
 
 #include <string>

@@ -1,20 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/form.h"
+#include "windows/rules_window.h"
 
 namespace tarvo {
-
-// The How to play window Form3: the rules, the ways to place a digit and the keys, in a few
-// lines, over the board as About is.
-class RulesWindow final : public platform::Form {
-public:
-    RulesWindow();
-
-    platform::CommandButton Command1;  // "OK"
-};
-
-inline platform::FormInstance<RulesWindow> Form3;
 
 // Help > How to play (F1): the board window takes no input while the rules are open; its clock
 // runs on.

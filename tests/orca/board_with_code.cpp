@@ -3,7 +3,7 @@
 // outside by ear. "--seconds-left N" leaves N seconds on the clock of the first game.
 #include "control/start_up.h"
 #include "game/module1.h"
-#include "platform/application.h"
+#include "platform/services/application.h"
 #include "support/fakes.h"
 
 #include <cstdlib>

@@ -4,10 +4,10 @@
 
 #include "control/start_up.h"
 #include "game/module1.h"
-#include "platform/application.h"
-#include "platform/form.h"
-#include "platform/program_folder.h"
-#include "ui/board_window.h"
+#include "platform/forms/form.h"
+#include "platform/services/application.h"
+#include "platform/services/program_folder.h"
+#include "windows/board_window.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // Reaching the live board window's widgets the way a player sees them: by name.
 #pragma once
 
-#include "platform/run_time_error.h"
+#include "platform/services/run_time_error.h"
 #include "support/fakes.h"
 
 #include <QApplication>

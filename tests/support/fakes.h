@@ -2,8 +2,8 @@
 // Stand-ins for the time of day and the random generator; each installs itself while it lives.
 #pragma once
 
-#include "platform/random_numbers.h"
-#include "platform/time_of_day.h"
+#include "platform/services/random_numbers.h"
+#include "platform/services/time_of_day.h"
 
 #include <cstdint>
 #include <deque>

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/controls/control_style.h"
+#include "platform/forms/twips.h"
+
+#include <string>
+#include <string_view>
+
+namespace tarvo::platform {
+
+class LabelWidget;
+
+enum class DragMode { Manual, Automatic };
+
+struct LabelSpec {
+    std::string name{};
+    TwipsRect rect{};
+    std::string caption{};
+    ControlLook look{};
+    bool enabled = true;
+    std::string_view tag{};
+    DragMode dragMode = DragMode::Manual;  // automatic: pressed and moved, it is dragged with its tag
+    bool wordWrap = false;                 // lines break between words to fit the width
+    Accessible accessible{};
+};
+
+// A label: a caption the player reads, a drag source, a drop target.
+class Label {
+public:
+    // Raised when a drag from Source is released over this enabled label; X and Y in twips.
+    using DragDropHandler = void (*)(Label& target, const Label& source, float x, float y);
+    // Raised when the player clicks the enabled label, or taps it: pressed and released on it
+    // with no drag between.
+    using ClickHandler = void (*)(Label& label);
+
+    Label() = default;
+    explicit Label(LabelWidget* widget) : widget_(widget) {}
+
+    std::string caption() const;
+    void setCaption(std::string_view caption);
+    bool isEnabled() const;
+    void setEnabled(bool enabled);
+    std::string tag() const;
+
+    // Makes the label a drop target; disabled labels refuse every drop.
+    void onDragDrop(DragDropHandler handler);
+    void onClick(ClickHandler handler);
+
+    // Drops this label on target as a drag with the mouse would, through the same checks (both
+    // enabled, this one a drag source, target a drop target); returns whether target took it.
+    bool dropOn(Label& target) const;
+
+    // The mark of the place where the keyboard acts: the highlight a drop target shows while a
+    // drag hovers over it.
+    void setMarked(bool marked);
+
+private:
+    LabelWidget& widget() const;
+    LabelWidget* widget_ = nullptr;
+};
+
+}  // namespace tarvo::platform

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: MIT
+#include "platform/controls/label_widget.h"
+
+#include "platform/forms/form_window.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <utility>
+
+namespace tarvo::platform {
+
+QString dragMimeType() { return QStringLiteral("application/x-tarvo-digit"); }
+
+// A press on a label that can be dragged or clicked is a drag once the mouse moves the
+// desktop's drag distance, and a click when it is released on the label before that.
+void LabelWidget::mousePressEvent(QMouseEvent* event) {
+    if ((dragMode != DragMode::Automatic && !clickHandler) || event->button() != Qt::LeftButton) {
+        QLabel::mousePressEvent(event);
+        return;
+    }
+    pressedAt_ = event->position().toPoint();
+}
+
+void LabelWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (!pressedAt_ || dragMode != DragMode::Automatic ||
+        (event->position().toPoint() - *pressedAt_).manhattanLength() < QApplication::startDragDistance()) {
+        QLabel::mouseMoveEvent(event);
+        return;
+    }
+    const QPoint hotSpot = *std::exchange(pressedAt_, std::nullopt);
+    auto* mime = new QMimeData;
+    mime->setData(dragMimeType(), tag.toUtf8());
+    auto* drag = new QDrag(this);
+    drag->setMimeData(mime);
+    drag->setPixmap(grab());
+    drag->setHotSpot(hotSpot);
+    drag->exec(Qt::CopyAction);
+}
+
+void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = std::exchange(pressedAt_, std::nullopt) && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    if (!click || !clickHandler) {
+        QLabel::mouseReleaseEvent(event);
+        return;
+    }
+    Label label(this);
+    const Label::ClickHandler handler = clickHandler;
+    dispatchFrom(formWindowOf(this), [&] { handler(label); });
+}
+
+// The label a drop comes from: the drag's own source, or for a drag from another program (or
+// another copy of this one) the label of this window that would carry the same payload. Only
+// an enabled label in automatic drag mode can be the source of a drop.
+LabelWidget* LabelWidget::sourceOf(const QDropEvent* event) const {
+    if (!event->mimeData()->hasFormat(dragMimeType()))
+        return nullptr;
+    const QByteArray payload = event->mimeData()->data(dragMimeType());
+    const auto carries = [&](const LabelWidget* label) {
+        return label && label->dragMode == DragMode::Automatic && label->isEnabled() &&
+               label->tag.toUtf8() == payload;
+    };
+    if (auto* source = qobject_cast<LabelWidget*>(event->source()))
+        return carries(source) ? source : nullptr;
+    const auto labels = window()->findChildren<LabelWidget*>();
+    const auto found = std::find_if(labels.begin(), labels.end(), carries);
+    return found != labels.end() ? *found : nullptr;
+}
+
+bool LabelWidget::takesDropFrom(const LabelWidget* source) const {
+    if (!dropHandler || !isEnabled() || !source || source->dragMode != DragMode::Automatic ||
+        !source->isEnabled())
+        return false;
+    const FormWindow* window = formWindowOf(this);
+    return window && !window->isUnloaded();
+}
+
+void LabelWidget::dropFrom(LabelWidget* source, QPointF at) {
+    Label target(this);
+    const Label from(source);
+    const QPointF twips = at * kTwipsPerPixel;
+    const Label::DragDropHandler handler = dropHandler;
+    dispatch([&] { handler(target, from, float(twips.x()), float(twips.y())); });
+}
+
+void LabelWidget::setHovered(bool on) {
+    hovered_ = on;
+    showHighlight();
+}
+
+void LabelWidget::setMarked(bool on) {
+    if (on == marked_)
+        return;
+    marked_ = on;
+    showHighlight();
+}
+
+void LabelWidget::showHighlight() {
+    const bool on = hovered_ || marked_;
+    setBackgroundRole(on ? QPalette::Highlight : QPalette::Button);
+    setForegroundRole(on ? QPalette::HighlightedText : QPalette::ButtonText);
+}
+
+void LabelWidget::dragEnterEvent(QDragEnterEvent* event) {
+    if (takesDropFrom(sourceOf(event))) {
+        event->acceptProposedAction();
+        setHovered(true);
+    } else {
+        event->ignore();
+    }
+}
+
+void LabelWidget::dragMoveEvent(QDragMoveEvent* event) {
+    if (takesDropFrom(sourceOf(event))) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+        setHovered(false);
+    }
+}
+
+void LabelWidget::dragLeaveEvent(QDragLeaveEvent* event) {
+    setHovered(false);
+    QLabel::dragLeaveEvent(event);
+}
+
+void LabelWidget::dropEvent(QDropEvent* event) {
+    setHovered(false);
+    LabelWidget* source = sourceOf(event);
+    if (!takesDropFrom(source)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    dropFrom(source, event->position());
+}
+
+}  // namespace tarvo::platform

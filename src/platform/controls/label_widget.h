@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/controls/label.h"
+#include "platform/controls/look.h"
+
+#include <QLabel>
+
+#include <optional>
+
+namespace tarvo::platform {
+
+// The MIME type of a drag between labels; the payload is the source label's tag.
+QString dragMimeType();
+
+// What a Label control is on the screen: a caption that can be dragged, clicked and dropped on.
+class LabelWidget final : public QLabel {
+    Q_OBJECT
+public:
+    explicit LabelWidget(QWidget* parent) : QLabel(parent) {}
+
+    void setCaption(const QString& caption) {
+        setText(caption);
+        speakState(this, spokenName, caption);
+    }
+
+    QString spokenName;  // empty: the caption alone is spoken
+    QString tag;
+    DragMode dragMode = DragMode::Manual;
+    Label::DragDropHandler dropHandler = nullptr;
+    Label::ClickHandler clickHandler = nullptr;
+
+    bool takesDropFrom(const LabelWidget* source) const;
+    void dropFrom(LabelWidget* source, QPointF at);
+    void setMarked(bool on);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    LabelWidget* sourceOf(const QDropEvent* event) const;
+    void setHovered(bool on);
+    void showHighlight();
+    bool hovered_ = false;  // a drag that this label would take hovers over it
+    bool marked_ = false;
+    std::optional<QPoint> pressedAt_;  // a press that may yet be a click or start a drag
+};
+
+}  // namespace tarvo::platform

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/forms/form.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tarvo::platform {
+
+// Holds the one loaded instance of a form, as the forms runtime keeps one per form.
+class FormVariable {
+public:
+    FormVariable(const FormVariable&) = delete;
+    FormVariable& operator=(const FormVariable&) = delete;
+
+    bool isLoaded() const { return form_ != nullptr; }
+    void unload();            // nothing when not loaded
+    static void unloadAll();  // every form of the program
+
+protected:
+    FormVariable();
+    ~FormVariable();
+    void load(std::unique_ptr<Form> form);
+    Form& loaded() const;
+
+private:
+    std::unique_ptr<Form> form_;
+    std::vector<std::string> untold_;  // what the last window unloaded had yet to say
+};
+
+template <class F>
+class FormInstance : public FormVariable {
+public:
+    F& operator()() const { return static_cast<F&>(loaded()); }
+
+    // Creates the window and its controls and runs its load handler; nothing when loaded.
+    void load() {
+        if (!isLoaded())
+            FormVariable::load(std::make_unique<F>());
+    }
+    void show() {
+        load();
+        (*this)().show();
+    }
+};
+
+}  // namespace tarvo::platform

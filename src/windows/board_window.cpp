@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "windows/board_window.h"
+
+#include "platform/services/run_time_error.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+namespace tarvo {
+
+namespace {
+
+template <class Control, std::size_t N>
+Control& element(std::array<Control, N>& controls, int index, const char* what) {
+    if (index < 1 || std::size_t(index) > N)
+        throw platform::RunTimeError(what, std::to_string(index) + " is outside 1.." + std::to_string(N));
+    return controls[std::size_t(index - 1)];
+}
+
+std::size_t gridIndex(int row, int position) {
+    if (row < 1 || row > 6 || position < 1 || position > 4)
+        throw platform::RunTimeError("Board", "row " + std::to_string(row) + ", position " +
+                                                  std::to_string(position) + " is not on the board");
+    return std::size_t(4 * (row - 1) + position - 1);
+}
+
+}  // namespace
+
+platform::Label& BoardWindow::codeLabel(int position) { return element(codeLabels_, position, "Code label"); }
+platform::Label& BoardWindow::rowNumber(int row) { return element(rowNumbers_, row, "Row number"); }
+platform::Label& BoardWindow::slot(int row, int position) { return slots_[gridIndex(row, position)]; }
+platform::Image& BoardWindow::peg(int row, int position) { return pegs_[gridIndex(row, position)]; }
+platform::Label& BoardWindow::tile(int digit) { return element(tiles_, digit, "Tile"); }
+
+void BoardWindow::placeCursor(int row, int position, bool shown) {
+    static_cast<void>(gridIndex(row, position));
+    cursor_ = {row, position, shown};
+    for (int r = 1; r <= 6; ++r)
+        for (int p = 1; p <= 4; ++p) {
+            platform::Label& s = slot(r, p);
+            s.setMarked(shown && r == row && p == position && s.isEnabled());
+        }
+}
+
+void BoardWindow::pickUp(int digit) {
+    picked_ = digit >= 1 && digit <= 6 && tile(digit).isEnabled() ? digit : 0;
+    for (int d = 1; d <= 6; ++d)
+        tile(d).setMarked(d == picked_);
+}
+
+const std::string& BoardWindow::scoreInWords(int row) const {
+    static_cast<void>(gridIndex(row, 1));
+    return scoresInWords_[std::size_t(row - 1)];
+}
+
+void BoardWindow::keepScoreInWords(int row, std::string words) {
+    static_cast<void>(gridIndex(row, 1));
+    scoresInWords_[std::size_t(row - 1)] = std::move(words);
+}
+
+int BoardWindow::rowsScored() const {
+    return int(std::find(scoresInWords_.begin(), scoresInWords_.end(), "") - scoresInWords_.begin());
+}
+
+void BoardWindow::endInput() {
+    placeCursor(cursor_.row, cursor_.position, false);
+    pickUp(0);
+}
+
+}  // namespace tarvo
