@@ -215,8 +215,8 @@ Die Optionen des Toolkits, etwa -platform NAME und -style NAME, werden auch ange
         <translation>„Prüfen“ bewertet die Reihe: ein schwarzer Stift für jede richtige Ziffer an ihrer richtigen Stelle, ein weißer für jede richtige Ziffer an einer anderen Stelle.</translation>
     </message>
     <message>
-        <source>You have six rows. The clock runs from the start of the game: 4:55 at Easy, 2:45 at Normal, 0:55 at Hard.</source>
-        <translation>Du hast sechs Reihen. Die Uhr läuft ab Spielbeginn: 4:55 bei Leicht, 2:45 bei Normal, 0:55 bei Schwer.</translation>
+        <source>You have six rows. The clock runs from the start of the game: %1 at Easy, %2 at Normal, %3 at Hard.</source>
+        <translation>Du hast sechs Reihen. Die Uhr läuft ab Spielbeginn: %1 bei Leicht, %2 bei Normal, %3 bei Schwer.</translation>
     </message>
     <message>
         <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return presses Show; Up and Down go over the rows played. With a screen reader, T tells the time left.</source>

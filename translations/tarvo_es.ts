@@ -215,8 +215,8 @@ También se aceptan las opciones propias del toolkit, como -platform NOMBRE y -s
         <translation>«Comprobar» evalúa la fila: una clavija negra por cada dígito correcto en su lugar, una blanca por cada dígito correcto en otro lugar.</translation>
     </message>
     <message>
-        <source>You have six rows. The clock runs from the start of the game: 4:55 at Easy, 2:45 at Normal, 0:55 at Hard.</source>
-        <translation>Tienes seis filas. El reloj corre desde el comienzo de la partida: 4:55 en Fácil, 2:45 en Normal, 0:55 en Difícil.</translation>
+        <source>You have six rows. The clock runs from the start of the game: %1 at Easy, %2 at Normal, %3 at Hard.</source>
+        <translation>Tienes seis filas. El reloj corre desde el comienzo de la partida: %1 en Fácil, %2 en Normal, %3 en Difícil.</translation>
     </message>
     <message>
         <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return presses Show; Up and Down go over the rows played. With a screen reader, T tells the time left.</source>

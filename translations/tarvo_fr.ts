@@ -215,8 +215,8 @@ Les options propres à la boîte à outils, comme -platform NOM et -style NOM, s
         <translation>«&#xa0;Vérifier&#xa0;» évalue la rangée&#xa0;: une fiche noire pour chaque bon chiffre bien placé, une fiche blanche pour chaque bon chiffre mal placé.</translation>
     </message>
     <message>
-        <source>You have six rows. The clock runs from the start of the game: 4:55 at Easy, 2:45 at Normal, 0:55 at Hard.</source>
-        <translation>Vous avez six rangées. L’horloge tourne dès le début de la partie&#xa0;: 4:55 en Facile, 2:45 en Normal, 0:55 en Difficile.</translation>
+        <source>You have six rows. The clock runs from the start of the game: %1 at Easy, %2 at Normal, %3 at Hard.</source>
+        <translation>Vous avez six rangées. L’horloge tourne dès le début de la partie&#xa0;: %1 en Facile, %2 en Normal, %3 en Difficile.</translation>
     </message>
     <message>
         <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return presses Show; Up and Down go over the rows played. With a screen reader, T tells the time left.</source>

@@ -215,8 +215,8 @@ Akceptowane są też opcje biblioteki graficznej, takie jak -platform NAZWA i -s
         <translation>„Sprawdź” ocenia rząd: czarny kołek za każdą właściwą cyfrę na właściwym miejscu, biały za każdą właściwą cyfrę na innym miejscu.</translation>
     </message>
     <message>
-        <source>You have six rows. The clock runs from the start of the game: 4:55 at Easy, 2:45 at Normal, 0:55 at Hard.</source>
-        <translation>Masz sześć rzędów. Zegar biegnie od początku gry: 4:55 na poziomie łatwym, 2:45 na normalnym, 0:55 na trudnym.</translation>
+        <source>You have six rows. The clock runs from the start of the game: %1 at Easy, %2 at Normal, %3 at Hard.</source>
+        <translation>Masz sześć rzędów. Zegar biegnie od początku gry: %1 na poziomie łatwym, %2 na normalnym, %3 na trudnym.</translation>
     </message>
     <message>
         <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return presses Show; Up and Down go over the rows played. With a screen reader, T tells the time left.</source>

@@ -215,8 +215,8 @@ The toolkit&apos;s own options, such as -platform NAME and -style NAME, are acce
         <translation>«Проверить» оценивает ряд: чёрная фишка за каждую верную цифру на своём месте, белая — за каждую верную цифру не на своём месте.</translation>
     </message>
     <message>
-        <source>You have six rows. The clock runs from the start of the game: 4:55 at Easy, 2:45 at Normal, 0:55 at Hard.</source>
-        <translation>У вас шесть рядов. Часы идут с начала игры: 4:55 на лёгком уровне, 2:45 на обычном, 0:55 на сложном.</translation>
+        <source>You have six rows. The clock runs from the start of the game: %1 at Easy, %2 at Normal, %3 at Hard.</source>
+        <translation>У вас шесть рядов. Часы идут с начала игры: %1 на лёгком уровне, %2 на обычном, %3 на сложном.</translation>
     </message>
     <message>
         <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return presses Show; Up and Down go over the rows played. With a screen reader, T tells the time left.</source>

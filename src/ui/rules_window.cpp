@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/rules_window.h"
 
+#include "control/clock.h"
+#include "control/levels.h"
 #include "platform/services/translation.h"
 #include "ui/over_board.h"
 
+#include <algorithm>
 #include <string>
 
 namespace tarvo {
@@ -23,18 +26,27 @@ constexpr Text kRules[] = {
                "Show scores the row: a black peg for each right digit in its right place, a white peg "
                "for each right digit in another place."),
     TARVO_TEXT("Rules",
-               "You have six rows. The clock runs from the start of the game: 4:55 at Easy, 2:45 at "
-               "Normal, 0:55 at Hard."),
+               "You have six rows. The clock runs from the start of the game: %1 at Easy, %2 at Normal, "
+               "%3 at Hard."),
     TARVO_TEXT("Rules",
                "Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; "
                "Return presses Show; Up and Down go over the rows played. With a screen reader, T tells "
                "the time left."),
 };
 
+// The time each level allows, as the clock box shows it when a game starts.
+std::string allowedTime(MenuItem BoardWindow::*level) {
+    const auto found =
+        std::find_if(kLevels.begin(), kLevels.end(), [&](const Level& l) { return l.item == level; });
+    return clockText(found->minutes, found->seconds);
+}
+
 std::string rules() {
+    const std::string easy = allowedTime(&BoardWindow::eEasy), normal = allowedTime(&BoardWindow::nNormal),
+                      hard = allowedTime(&BoardWindow::hHard);
     std::string text;
-    for (const Text& paragraph : kRules)
-        text += (text.empty() ? "" : "\n\n") + translated(paragraph);
+    for (const Text& paragraph : kRules)  // only the clock's paragraph has places for the times
+        text += (text.empty() ? "" : "\n\n") + translated(paragraph, {easy, normal, hard});
     return text;
 }
 
