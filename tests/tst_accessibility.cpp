@@ -5,6 +5,7 @@
 #include "support/languages.h"
 
 #include "platform/services/translation.h"
+#include "platform/speech/speech_schedule.h"
 #include "ui/narration.h"
 
 #include <QAccessible>
@@ -58,6 +59,42 @@ const std::map<QString, TimeWords> kTimeWords = {
 
 bool hasWord(const QString& sentence, const QString& word) {
     return sentence.split(QRegularExpression("[\\s.,]+")).contains(word);
+}
+
+// Plays a script of what happens at each millisecond ("0 key, 0 tell S, 0 next") to a speech
+// schedule: "key" reaches the window, "sent" reaches the program but not yet the window, "tell"
+// and "echo" give a text, "next" asks what may be spoken, "new" hands what is left to a new window's
+// schedule. Returns what each "next" gave: "150: S | E", or "0: wait 150".
+QString heardOver(const QString& script) {
+    platform::SpeechSchedule schedule;
+    std::int64_t sent = 0;
+    QStringList heard;
+    for (const QString& step : script.split(", ")) {
+        const QStringList word = step.split(' ');
+        const std::int64_t at = word[0].toLongLong();
+        if (word[1] == "key") {
+            schedule.keyPressed(at);
+        } else if (word[1] == "sent") {
+            sent = at;
+        } else if (word[1] == "tell") {
+            schedule.tell(word[2].toStdString());
+        } else if (word[1] == "echo") {
+            schedule.echo(word[2].toStdString());
+        } else if (word[1] == "new") {
+            platform::SpeechSchedule next;
+            for (const std::string& text : schedule.untold())
+                next.tell(text);
+            schedule = next;
+        } else {
+            const platform::SpeechSchedule::Turn turn = schedule.next(at, sent);
+            QStringList texts;
+            for (const std::string& text : turn.texts)
+                texts << QString::fromStdString(text);
+            heard << word[0] + ": " +
+                         (texts.isEmpty() ? "wait " + QString::number(turn.waitMs) : texts.join(" | "));
+        }
+    }
+    return heard.join(", ");
 }
 
 }  // namespace
@@ -137,6 +174,45 @@ private slots:
                    QStringList{words.minute[form], words.second[pluralForm(language, 5)]} + verb);
         }
         platform::useLanguages({"en"});
+    }
+
+    // Orca stops speaking at each key and drops what waits: a score (S) waits for a burst of keys
+    // to pause, and is told again when the next key may have cut it; the cursor's echo (E) last.
+    void speechWaitsForTheKeysToPause_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("heard");
+        QTest::newRow("alone, at once") << "1000 tell S, 1000 next"
+                                        << "1000: S";
+        QTest::newRow("a burst at 0 ms") << "0 key, 0 tell S, 0 next, 0 key, 0 echo E, 0 next, 150 next"
+                                         << "0: wait 150, 0: wait 150, 150: S | E";
+        QTest::newRow("a burst at 30 ms") << "0 key, 0 tell S, 0 next, 30 key, 30 echo E, 120 next, 180 next"
+                                          << "0: wait 150, 120: wait 60, 180: S | E";
+        QTest::newRow("a key at 150 ms cuts it: told again")
+            << "0 key, 0 tell S, 149 next, 150 next, 150 key, 150 echo E, 300 next"
+            << "149: wait 1, 150: S, 300: S | E";
+        QTest::newRow("a key at 200 ms cuts it: told again")
+            << "0 key, 0 tell S, 150 next, 200 key, 200 echo E, 350 next"
+            << "150: S, 350: S | E";
+        QTest::newRow("a key 249 ms after it was heard may have cut it: told again")
+            << "0 key, 0 tell S, 150 next, 399 key, 399 echo E, 549 next"
+            << "150: S, 549: S | E";
+        QTest::newRow("a key 250 ms after it was heard leaves it")
+            << "0 key, 0 tell S, 150 next, 400 key, 400 echo E, 550 next"
+            << "150: S, 550: E";
+        QTest::newRow("a newer echo replaces one not yet said")
+            << "0 key, 0 echo A, 30 key, 30 echo B, 180 next"
+            << "180: B";
+        QTest::newRow("a key still in the screen reader's bridge holds it back")
+            << "0 key, 0 tell S, 100 sent, 150 next, 250 next"
+            << "150: wait 100, 250: S";
+        QTest::newRow("an ending behind a menu is told by the new game's window")
+            << "0 key, 0 tell S, 0 echo E, 0 new, 6000 next"
+            << "6000: S";
+    }
+    void speechWaitsForTheKeysToPause() {
+        QFETCH(QString, script);
+        QFETCH(QString, heard);
+        QCOMPARE(heardOver(script), heard);
     }
 };
 

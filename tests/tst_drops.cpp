@@ -2,6 +2,8 @@
 // Dragging digit tiles onto slots, delivered as the toolkit delivers drags, and typing digits,
 // which drops them where the keyboard's cursor stands.
 #include "game/module1.h"
+#include "platform/input/held_keys.h"
+#include "platform/input/key_arrivals.h"
 #include "support/board_test.h"
 #include "support/fakes.h"
 #include "windows/board_window.h"
@@ -13,6 +15,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -56,6 +59,32 @@ QString cursorSeen() {
                 seen += QString("row %1 position %2").arg(r).arg(p);
         }
     return seen;
+}
+
+// Keys sent by the window system (">5v1000@50": 5 down at its time 1000, given to the program at
+// 50 ms) and received by the window ("<5v@300": a copy without its time, at 300 ms); returns each
+// key received with the times it was given, "*" where it repeats a held key.
+QString keysReceived(const QString& script) {
+    platform::KeyArrivals arrivals;
+    platform::HeldKeys held;
+    QStringList received;
+    static const QRegularExpression move("([<>])(.)([v^])(\\d*)@(\\d+)");
+    for (const QString& step : script.split(' ')) {
+        const QRegularExpressionMatch m = move.match(step);
+        platform::KeyMove key{m.captured(2)[0].unicode(),  m.captured(3) == "v",      false, 0,
+                              m.captured(4).toULongLong(), m.captured(5).toLongLong()};
+        if (m.captured(1) == ">") {
+            arrivals.sent(key);
+            continue;
+        }
+        key = arrivals.received(key, key.arrived);
+        received << QString("%1%2%3@%4%5")
+                        .arg(QChar(key.key), key.down ? "v" : "^")
+                        .arg(key.time)
+                        .arg(key.arrived)
+                        .arg(held.repeats(key) ? "*" : "");
+    }
+    return received.join(' ');
 }
 
 }  // namespace
@@ -284,6 +313,35 @@ private slots:
         QCOMPARE(captionsOf(1), row1);
         QCOMPARE(cursorSeen(), cursor);
         QCOMPARE(allCaptions().mid(5), QString("    |    |    |    |    |"));
+    }
+
+    // A screen reader's bridge takes each key before the window and hands it a copy without its
+    // time: the copy gets back the times the original was sent with, so a held key is still one.
+    void aKeyKeepsTheTimesItWasSentWith_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("received");
+        QTest::newRow("the window system's own key") << ">5v1000@50 <5v1000@80"
+                                                     << "5v1000@50";
+        QTest::newRow("a copy through the bridge") << ">5v1000@50 <5v@300"
+                                                   << "5v1000@50";
+        QTest::newRow("a key whose first press never came") << ">5v1000@50 >5v1100@60 <5v1100@80"
+                                                            << "5v1100@60";
+        QTest::newRow("copies in order, the key pressed twice")
+            << ">5v1000@50 >5^1060@60 >5v1100@70 <5v@300 <5^@301 <5v@302"
+            << "5v1000@50 5^1060@60 5v1100@70";
+        QTest::newRow("a held key through the bridge is one press")
+            << ">5v1000@50 >5^1500@550 >5v1500@550 <5v@600 <5^@601 <5v@602"
+            << "5v1000@50 5^1500@550 5v1500@550*";
+        QTest::newRow("a key made by the program arrives when the window has it") << "<7v@300"
+                                                                                  << "7v0@300";
+        QTest::newRow("a key the bridge never passed on gives no times to a later one")
+            << ">5v1000@50 >6v1100@60 <6v@300 <5v@301"
+            << "6v1100@60 5v0@301";
+    }
+    void aKeyKeepsTheTimesItWasSentWith() {
+        QFETCH(QString, script);
+        QFETCH(QString, received);
+        QCOMPARE(keysReceived(script), received);
     }
 
     void returnAndEnterPressShowAndTheCursorStartsTheNextRow() {
