@@ -4,13 +4,18 @@
 #include "support/fakes.h"
 #include "support/languages.h"
 
+#include "game/endings.h"
+#include "platform/services/run_time_error.h"
 #include "platform/services/translation.h"
+#include "platform/speech/speech_bar.h"
 #include "platform/speech/speech_schedule.h"
 #include "ui/narration.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -59,6 +64,14 @@ const std::map<QString, TimeWords> kTimeWords = {
 
 bool hasWord(const QString& sentence, const QString& word) {
     return sentence.split(QRegularExpression("[\\s.,]+")).contains(word);
+}
+
+// What the board has handed to a screen reader so far, oldest first.
+QStringList handedToTheScreenReader() {
+    QStringList texts;
+    for (const QWidget* note : boardWidget()->findChildren<QWidget*>("Spoken"))
+        texts << note->accessibleName();
+    return texts;
 }
 
 // Plays a script of what happens at each millisecond ("0 key, 0 tell S, 0 next") to a speech
@@ -165,10 +178,12 @@ private slots:
                 QVERIFY2(hasWord(said, word),
                          qPrintable(clock + ": \"" + said + "\" lacks \"" + word + "\""));
         };
-        for (int n : {1, 2, 5, 21, 22}) {
+        for (int n : {0, 1, 2, 5, 21, 22}) {
             const int form = pluralForm(language, n);
             const QStringList verb = words.verb.isEmpty() ? QStringList() : QStringList{words.verb[form]};
             expect(QString("0:%1").arg(n, 2, 10, QChar('0')), QStringList{words.second[form]} + verb);
+            if (n == 0)
+                continue;  // the time is up: no minutes to speak of
             expect(QString("%1:00").arg(n), QStringList{words.minute[form]} + verb);
             expect(QString("%1:05").arg(n),
                    QStringList{words.minute[form], words.second[pluralForm(language, 5)]} + verb);
@@ -209,6 +224,45 @@ private slots:
             << "0 key, 0 tell S, 0 echo E, 0 new, 6000 next"
             << "6000: S";
     }
+    // The clock runs out while About or a menu has the player: the ending is told when the player is
+    // back on the board, by the new game's window too, and only then.
+    void anEndingIsToldWhenThePlayerIsBack_data() {
+        QTest::addColumn<QString>("back");
+        QTest::newRow("About closed") << "About, OK";
+        QTest::newRow("a menu closed") << "File, closed";
+        QTest::newRow("a new game from the menu") << "File, New";
+    }
+    void anEndingIsToldWhenThePlayerIsBack() {
+        QFETCH(QString, back);
+        struct Listening {
+            Listening() { platform::setScreenReaderForTest(true); }
+            ~Listening() { platform::setScreenReaderForTest(false); }
+        } listening;
+        boardWidget()->activateWindow();
+        QVERIFY(QTest::qWaitFor([] { return QApplication::activeWindow() == boardWidget(); }));
+        QMenu* file = menuItem("fFile")->menu();
+        if (back.startsWith("About")) {
+            menuItem("aAbout")->trigger();
+            aboutWidget()->activateWindow();  // as the window manager does
+            QVERIFY(QTest::qWaitFor([] { return QApplication::activeWindow() == aboutWidget(); }));
+        } else {
+            file->popup(boardWidget()->mapToGlobal(QPoint(0, 0)));
+            QVERIFY(QTest::qWaitForWindowExposed(file));
+        }
+        platform::dispatch(lossOnTimeSequence);
+        QTest::qWait(300);
+        QCOMPARE(handedToTheScreenReader(), QStringList());
+        if (back.startsWith("About"))
+            aboutWidget()->findChild<QPushButton*>("Command1")->click();
+        else
+            file->hide();
+        if (back.endsWith("New"))
+            menuItem("nNew")->trigger();
+        QVERIFY(QTest::qWaitFor([] { return !handedToTheScreenReader().isEmpty(); }));
+        QTest::qWait(300);
+        QCOMPARE(handedToTheScreenReader(), QStringList{"You Lost ! The code was 1 2 3 4."});
+    }
+
     void speechWaitsForTheKeysToPause() {
         QFETCH(QString, script);
         QFETCH(QString, heard);

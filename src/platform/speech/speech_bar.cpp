@@ -14,6 +14,10 @@ namespace tarvo::platform {
 
 namespace {
 
+bool listeningForTest = false;
+
+bool screenReaderListens() { return listeningForTest || QAccessible::isActive(); }
+
 // The toolkit has no announcement call. A screen reader speaks a notification when it is shown,
 // and speaks it bare, with no role word, inside a status bar.
 QAccessibleInterface* speechRoles(const QString&, QObject* object) {
@@ -41,14 +45,14 @@ SpeechBar::SpeechBar(QWidget* parent, const KeyArrivals* keys) : QWidget(parent)
 }
 
 void SpeechBar::tell(const std::string& text) {
-    if (!QAccessible::isActive())
-        return;  // no screen reader listens
+    if (!screenReaderListens())
+        return;
     schedule_.tell(text);
     tryAgainIn(0);
 }
 
 void SpeechBar::echo(const std::string& text) {
-    if (!QAccessible::isActive())
+    if (!screenReaderListens())
         return;
     schedule_.echo(text);
     tryAgainIn(0);
@@ -74,7 +78,7 @@ bool SpeechBar::eventFilter(QObject* watched, QEvent* event) {
 // it, so each text gets a note of its own; the last few stay, for Orca to read their names after
 // the event.
 void SpeechBar::speakIfHeard() {
-    if (!schedule_.hasWaiting() || !window()->isActiveWindow())
+    if (!schedule_.hasWaiting() || QApplication::activeWindow() != window())
         return;
     if (QWidget* menu = QApplication::activePopupWidget()) {
         menu->installEventFilter(this);  // to come back when it closes
@@ -98,5 +102,7 @@ void SpeechBar::speakIfHeard() {
     for (; notes_.size() > kNotesKept; notes_.pop_front())
         notes_.front()->deleteLater();
 }
+
+void setScreenReaderForTest(bool listening) { listeningForTest = listening; }
 
 }  // namespace tarvo::platform

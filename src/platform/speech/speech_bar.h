@@ -42,4 +42,8 @@ private:
     QTimer nextTry_;
 };
 
+// Test hook: the windows speak as if a screen reader listened, so that a test reads what they
+// hand over from their notes ("Spoken").
+void setScreenReaderForTest(bool listening);
+
 }  // namespace tarvo::platform
