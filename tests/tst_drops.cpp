@@ -12,7 +12,6 @@
 #include <QDragLeaveEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -357,13 +356,6 @@ private slots:
         pressKeys("5");  // typing goes back to the active row
         QCOMPARE(captionsOf(3), QString("5   "));
         QCOMPARE(cursorSeen(), QString("row 3 position 2"));
-    }
-
-    // In the menu bar's Alt mode the keys are the menu bar's: a digit lands nowhere.
-    void aKeyThatTheMenuBarHasLandsNowhere() {
-        boardWidget()->findChild<QMenuBar*>()->setFocus();
-        pressKeys("1");
-        QCOMPARE(captionsOf(1), QString("    "));
     }
 
     void aMousePlayerNeverSeesTheCursor() {

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The menus chosen with real mouse clicks (xdotool, through forward_clicks.sh) on a real X display, a few
 // dozen times: each New and level choice re-creates the window from inside its own menu, and How to play and
-// About block and unblocks it. Run under valgrind's memcheck too, which sees what the address sanitizer
-// cannot inside the toolkit's own libraries.
+// About block and unblocks it; and keys (xdotool too) typed once a menu closes. Run under valgrind's memcheck
+// too, which sees what the address sanitizer cannot inside the toolkit's own libraries.
+#include "game/module1.h"
 #include "support/board.h"
 #include "support/real_display.h"
 #include "windows/board_window.h"
@@ -27,6 +28,12 @@ constexpr int kPatience = 120000;  // milliseconds; memcheck runs the toolkit ma
 // forward_clicks.sh, which runs this test, gives the click with xdotool.
 void click(const QPoint& where) {
     std::printf("tarvo-click %d %d\n", where.x(), where.y());
+    std::fflush(stdout);
+}
+
+// Presses keys (xdotool's names: "alt+l", "Escape", "1") in the window with the keyboard focus.
+void type(const char* keys) {
+    std::printf("tarvo-key %s\n", keys);
     std::fflush(stdout);
 }
 
@@ -85,6 +92,48 @@ private slots:
             }
         }
         flushDeletedWindows();
+    }
+
+    // However a menu closes, the next key plays on the board; a menu bar left with the keys would
+    // show nothing, and Return there would choose an item nobody sees: the game would be lost.
+    void keysPlayOnTheBoardOnceAMenuCloses() {
+        game_.start("1234");
+        QWidget* board = boardWidget();
+        QVERIFY(QTest::qWaitForWindowExposed(board, kPatience));
+        board->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(board, kPatience));
+        QMenuBar* bar = board->findChild<QMenuBar*>();
+        QMenu* level = bar->actions().at(1)->menu();
+
+        // Opened with the mouse, closed with Escape; then Return twice, on a row still empty.
+        click(bar->mapToGlobal(bar->actionGeometry(level->menuAction()).center()));
+        QVERIFY(QTest::qWaitFor([&] { return level->isVisible(); }, kPatience));
+        type("Escape");
+        QVERIFY(QTest::qWaitFor([&] { return !level->isVisible(); }, kPatience));
+        type("Return Return 1");
+        QVERIFY(QTest::qWaitFor([] { return boardWidget() && captionsOf(1) == "1   "; }, kPatience));
+        // The same game: a new one, at any level, is a new window (the old one deleted: no QCOMPARE).
+        QVERIFY2(boardWidget() == board, "a menu item was chosen");
+        QVERIFY(menuItem("nNormal")->isChecked() && !menuItem("hHard")->isChecked());
+        QCOMPARE(Module1.CurrentRow, 1);
+
+        // Opened with its access key, closed with Escape.
+        type("alt+l");
+        QVERIFY(QTest::qWaitFor([&] { return level->isVisible(); }, kPatience));
+        type("Escape 2");
+        QVERIFY(QTest::qWaitFor([] { return captionsOf(1) == "12  "; }, kPatience));
+
+        // Alt pressed and released alone.
+        type("alt 3");
+        QVERIFY(QTest::qWaitFor([] { return captionsOf(1) == "123 "; }, kPatience));
+
+        // F10 opens the first menu.
+        QMenu* file = bar->actions().at(0)->menu();
+        type("F10");
+        QVERIFY(QTest::qWaitFor([&] { return file->isVisible(); }, kPatience));
+        type("Escape 4");
+        QVERIFY(QTest::qWaitFor([] { return captionsOf(1) == "1234"; }, kPatience));
+        QVERIFY(boardWidget() == board);
     }
 
 private:

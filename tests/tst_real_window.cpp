@@ -170,32 +170,41 @@ private slots:
         qInfo("won with %d clicks", clicks);
     }
 
-    // About and How to play are dialogs of the board: the window manager keeps each above it,
-    // even after a click on the board.
+    // About and How to play are modal dialogs of the board: the window manager keeps each above
+    // it and offers no maximising; after a click on the board, Escape still closes it.
     void windowsOverTheBoardStayAboveIt() {
         QVERIFY(startWithTheFocus(game_, "1234"));
-        const auto rootProperty = [](const char* name) {
+        const auto property = [](const QString& window, const char* name) {
             QProcess xprop;
-            xprop.start("xprop", {"-root", name});
+            xprop.start("xprop", {window == "root" ? "-root" : "-id", window, name});
             xprop.waitForFinished();
-            return QString::fromLatin1(xprop.readAllStandardOutput());
+            return QString::fromLatin1(xprop.readAllStandardOutput()).trimmed();
         };
+        const auto rootProperty = [&](const char* name) { return property("root", name); };
+        const auto id = [](const QWidget* w) { return QString("0x%1").arg(w->winId(), 0, 16); };
         QVERIFY2(rootProperty("_NET_SUPPORTING_WM_CHECK").contains("window id"),
                  "no window manager: with_xvfb.sh starts one with TARVO_XVFB_WM=openbox");
         for (const QString item : {"aAbout", "hHowToPlay"}) {
             menuItem(item)->trigger();
             QWidget* over = item == "aAbout" ? aboutWidget() : rulesWidget();
             QVERIFY(over && QTest::qWaitForWindowExposed(over));
+            const QString state = property(id(over), "_NET_WM_STATE");
+            QVERIFY2(state.contains("_NET_WM_STATE_MODAL"), qPrintable(item + ": " + state));
+            QVERIFY(property(id(over), "WM_TRANSIENT_FOR").endsWith(id(boardWidget())));
+            // Openbox offers minimising and full screen for every dialog, whatever its hints.
+            const QString actions = property(id(over), "_NET_WM_ALLOWED_ACTIONS");
+            QVERIFY2(actions.contains("_NET_WM_ACTION_CLOSE") && !actions.contains("MAXIMIZE"),
+                     qPrintable(item + ": " + actions));
             QVERIFY(click(centreOf(control<QWidget>("Text1"))));  // the board, where the dialog is not
             QTest::qWait(300);
             const QString stacking = rootProperty("_NET_CLIENT_LIST_STACKING");  // bottom to top
             const QStringList windows = stacking.section('#', 1).trimmed().split(", ");
-            const auto place = [&](const QWidget* w) {
-                return windows.indexOf(QString("0x%1").arg(w->winId(), 0, 16));
-            };
+            const auto place = [&](const QWidget* w) { return windows.indexOf(id(w)); };
             QVERIFY2(place(boardWidget()) >= 0 && place(over) > place(boardWidget()),
                      qPrintable(QString("%1 is not above the board: %2").arg(item, stacking)));
-            over->findChild<QPushButton*>("Command1")->click();
+            QVERIFY(typeKeys({"Escape"}));
+            QVERIFY2(QTest::qWaitFor([&] { return Form1().isEnabled(); }, 10000),
+                     qPrintable(item + " took no Escape after a click on the board"));
             flushDeletedWindows();
         }
     }

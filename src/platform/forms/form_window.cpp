@@ -3,6 +3,7 @@
 
 #include "platform/controls/look.h"
 #include "platform/forms/client_area.h"
+#include "platform/forms/menu_bar_style.h"
 #include "platform/forms/twips.h"
 #include "platform/input/click_elsewhere.h"
 #include "platform/input/input_block.h"
@@ -66,6 +67,10 @@ FormWindow::FormWindow(const FormSpec& spec)
       closeOnEscape_(spec.closeOnEscape) {
     setObjectName(toQString(spec.name));
     setWindowTitle(toQString(spec.caption));
+    // Modal to its owner, which the window manager is told; the owner's own input is blocked as
+    // any form's is, by setInputBlocked.
+    if (!spec.owner.empty())
+        setWindowModality(Qt::WindowModal);
     if (!spec.icon.empty())
         useProgramIcon(toQString(spec.icon));
 
@@ -88,6 +93,9 @@ FormWindow::FormWindow(const FormSpec& spec)
 QMenuBar* FormWindow::menuBar() {
     if (!menuBar_) {
         menuBar_ = new QMenuBar(this);
+        auto* style = new MenuBarStyle;
+        style->setParent(menuBar_);
+        menuBar_->setStyle(style);
         layout_->setMenuBar(menuBar_);
     }
     return menuBar_;
@@ -107,8 +115,11 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
-    if (closeOnEscape_ && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+    const bool plain = event->modifiers() == Qt::NoModifier;
+    if (closeOnEscape_ && event->key() == Qt::Key_Escape && plain)
         raiseClose();
+    else if (event->key() == Qt::Key_F10 && plain && menuBar_ && !menuBar_->actions().isEmpty())
+        menuBar_->setActiveAction(menuBar_->actions().first());  // the desktop's key for the menus
     else
         QWidget::keyPressEvent(event);
 }

@@ -3,7 +3,7 @@
 
 #include "platform/forms/form_window.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 
 namespace tarvo::platform {
@@ -40,6 +40,13 @@ bool InputBlock::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::TouchUpdate:
         case QEvent::TouchEnd:
             return watched->isWidgetType() && formWindowOf(watched) == window_;
+        case QEvent::WindowActivate:
+            // The toolkit activates a clicked window itself, past the window manager: the keys
+            // belong to the modal window over this one, Escape included.
+            if (QWidget* over = QApplication::activeModalWidget();
+                watched == window_ && over && over != window_)
+                over->activateWindow();
+            return false;
         default:
             return false;
     }
