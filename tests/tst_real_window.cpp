@@ -142,12 +142,6 @@ private slots:
         QVERIFY(typeKeys({"5", "Home", "4"}));
         QTest::qWait(200);
         QCOMPARE(captionsOf(4), QString("    "));
-
-        // The menus' access keys still open them.
-        QMenu* level = boardWidget()->findChild<QMenuBar*>()->actions().at(1)->menu();
-        QVERIFY(typeKeys({"alt+l"}));
-        QVERIFY(QTest::qWaitFor([&] { return level->isVisible(); }, 10000));
-        QVERIFY(typeKeys({"Escape"}));
     }
 
     // Clicks alone, for a player who cannot drag: a tile, then a slot, four times, then "Show".
