@@ -33,7 +33,7 @@ struct FormSpec {
     Font font{};              // the font of controls that name none
     bool minimizeButton = false;
     bool closeOnEscape = false;  // Escape does what the close button does
-    // The form whose window this one stands over, as a dialog of it: kept above it by every
+    // The form whose window this one stands over, as a modal dialog of it: kept above it by every
     // window manager, with no taskbar entry of its own. That window is loaded while this one is.
     std::string_view owner{};
 };
@@ -49,7 +49,7 @@ public:
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    void show();  // not modal; the first show places the window
+    void show();  // returns at once; the first show places the window
     bool isEnabled() const;
     void setEnabled(bool enabled);  // a disabled window takes no input, menus included
     // Has a screen reader say the text once, after the running handler and while the window is
