@@ -31,11 +31,10 @@ bool movesInRow(int KeyCode) {
 void typeDigit(BoardWindow& board, int digit) {
     const int row = Module1.CurrentRow;
     const int at = board.cursor().position;
-    board.placeCursor(row, at, true);
-    if (!board.tile(digit).dropOn(board.slot(row, at)))
-        return;
-    board.placeCursor(row, std::min(at + 1, 4), true);
-    board.echo(slotInWords(board, row, at));
+    const bool dropped = board.tile(digit).dropOn(board.slot(row, at));
+    board.placeCursor(row, dropped ? std::min(at + 1, 4) : at, true);
+    if (dropped)
+        board.echo(slotInWords(board, row, at));
 }
 
 // Up and Down move over the scored rows and, while the game goes on, the active row; a scored
@@ -44,10 +43,8 @@ void moveOverRows(BoardWindow& board, int KeyCode) {
     const bool playing = board.Command1.isEnabled();
     const BoardWindow::Cursor& cursor = board.cursor();
     const int last = board.rowsScored() + playing;
-    if (last == 0) {  // lost on time before the first score: nothing to review
-        board.placeCursor(cursor.row, cursor.position, playing);
-        return;
-    }
+    if (last == 0)
+        return;  // lost on time before the first score: nothing to review
     const int row = std::clamp(cursor.row + (KeyCode == kKeyUp ? -1 : 1), 1, last);
     board.placeCursor(row, cursor.position, playing);
     const std::string& score = board.scoreInWords(row);
@@ -57,11 +54,9 @@ void moveOverRows(BoardWindow& board, int KeyCode) {
 // Left, Right, Home and End move within a row.
 void moveInRow(BoardWindow& board, int KeyCode) {
     const BoardWindow::Cursor& cursor = board.cursor();
-    int position = 0;
+    int position = std::clamp(cursor.position + (KeyCode == kKeyLeft ? -1 : 1), 1, 4);
     if (KeyCode == kKeyHome || KeyCode == kKeyEnd)
         position = KeyCode == kKeyHome ? 1 : 4;
-    else
-        position = std::clamp(cursor.position + (KeyCode == kKeyLeft ? -1 : 1), 1, 4);
     board.placeCursor(cursor.row, position, true);
     board.echo(slotInWords(board, cursor.row, position));
 }

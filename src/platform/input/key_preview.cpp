@@ -30,8 +30,10 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
     const auto* keyEvent = static_cast<QKeyEvent*>(event);
     KeyMove move = keyMoveOf(keyEvent);
     const std::int64_t now = monotonicMilliseconds();
-    move = keys_ ? keys_->received(move, now)
-                 : KeyMove{move.key, move.down, move.markedRepeat, move.scanCode, move.time, now};
+    if (keys_)
+        move = keys_->received(move, now);
+    else
+        move.arrived = now;
     const bool repeat = repeat_ == KeyRepeat::Once && held_.repeats(move);
     if (!move.down)
         return false;

@@ -21,9 +21,11 @@ void SpeechSchedule::keyPressed(std::int64_t arrived) {
 }
 
 SpeechSchedule::Turn SpeechSchedule::next(std::int64_t now, std::int64_t lastPressSent) {
+    if (waiting_.empty())
+        return {};
     const std::int64_t sinceKey = now - std::max(lastKey_, lastPressSent);
-    if (waiting_.empty() || sinceKey < kBurstPause)
-        return {{}, waiting_.empty() ? 0 : kBurstPause - sinceKey};
+    if (sinceKey < kBurstPause)
+        return {{}, kBurstPause - sinceKey};
     Turn turn;
     told_.clear();
     for (Text& t : std::exchange(waiting_, {})) {
