@@ -6,7 +6,7 @@ set -euo pipefail
 
 run_packages=(
   build-essential cmake ninja-build
-  qt6-base-dev qt6-tools-dev qt6-l10n-tools
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools libicu-dev
   qt6-translations-l10n
   fonts-liberation
 )

@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
             argc, argv,
             TARVO_TEXT(
                 "Command line",
-                "A code-breaking game: find the hidden four-digit code in six rows, against the clock.")))
+                "A code-breaking game: find the hidden four-digit code in six tries, against the clock.")))
         return *status;
     tarvo::platform::Application app(argc, argv);
     return app.run(tarvo::startUp);

@@ -82,12 +82,12 @@ de||||Usage: tarvo [options]|Show this help and exit.
 |C.UTF-8||de_DE.UTF-8|Usage: tarvo [options]|Show this help and exit.
 it_IT|||it_IT.UTF-8|Usage: tarvo [options]|Show this help and exit.
 |||ru_RU.UTF-8|Использование: tarvo [параметры]|Показать эту справку и выйти.
-pl:en|||C.UTF-8|Sposób użycia: tarvo [opcje]|Wyświetl tę pomoc i zakończ.
+pl:en|||C.UTF-8|Sposób użycia: tarvo [opcje]|Wyświetla tę pomoc i kończy działanie.
 CASES
 LANG=de_DE.UTF-8 LC_ALL= LANGUAGE= run --bogus
 [ "$(head -n 1 "$err")" = "tarvo: Unbekannte Option 'bogus'." ] || fail "in German, --bogus says: $(head -n 1 "$err")"
 LANG=fr_FR.UTF-8 LC_ALL= LANGUAGE= run
-[ "$(cat "$err")" = "tarvo: aucun écran où ouvrir la fenêtre (DISPLAY et WAYLAND_DISPLAY ne sont pas définis)" ] ||
+[ "$(cat "$err")" = "tarvo: aucun affichage disponible pour ouvrir la fenêtre (DISPLAY et WAYLAND_DISPLAY ne sont pas définis)" ] ||
     fail "in French, with no display: $(cat "$err")"
 
 # Each of the toolkit's options in the table, in each form: the toolkit takes it out of the

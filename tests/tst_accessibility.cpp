@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 
 #include <map>
@@ -35,36 +34,33 @@ QString spoken(const QString& controlName, QAccessible::Text what = QAccessible:
     return face ? face->text(what) : "<not accessible>";
 }
 
-// Which of a language's forms a count takes, by the rule its grammar books give.
-int pluralForm(const QString& language, int n) {
-    if (language == "ru" || language == "pl") {
-        const bool few = n % 10 >= 2 && n % 10 <= 4 && !(n % 100 >= 12 && n % 100 <= 14);
-        if (language == "ru" ? n % 10 == 1 && n % 100 != 11 : n == 1)
-            return 0;
-        return few ? 1 : 2;
-    }
-    return language == "fr" ? (n > 1) : (n != 1);
-}
-
-// The words of the spoken time that follow the count, in each form: the seconds, the minutes, and
-// the verb that agrees with the first count, where the language has one.
-struct TimeWords {
-    QStringList second, minute, verb;
-};
-const std::map<QString, TimeWords> kTimeWords = {
-    {"en", {{"second", "seconds"}, {"minute", "minutes"}, {}}},
-    {"de", {{"Sekunde", "Sekunden"}, {"Minute", "Minuten"}, {}}},
-    {"fr", {{"seconde", "secondes"}, {"minute", "minutes"}, {}}},
-    {"es", {{"segundo", "segundos"}, {"minuto", "minutos"}, {"Queda", "Quedan"}}},
+// The time left at 0:01, 0:02, 0:21, 0:22, 1:00, 1:01, 2:41 and 4:55, as a native says it.
+const std::map<QString, QStringList> kTimeHeard = {
+    {"en",
+     {"1 second left", "2 seconds left", "21 seconds left", "22 seconds left", "1 minute left",
+      "1 minute 1 second left", "2 minutes 41 seconds left", "4 minutes 55 seconds left"}},
+    {"de",
+     {"Noch eine Sekunde", "Noch zwei Sekunden", "Noch einundzwanzig Sekunden",
+      "Noch zweiundzwanzig Sekunden", "Noch eine Minute", "Noch eine Minute und eine Sekunde",
+      "Noch zwei Minuten und einundvierzig Sekunden", "Noch vier Minuten und fünfundfünfzig Sekunden"}},
+    {"fr",
+     {"Il reste une seconde", "Il reste deux secondes", "Il reste vingt-et-une secondes",
+      "Il reste vingt-deux secondes", "Il reste une minute", "Il reste une minute et une seconde",
+      "Il reste deux minutes et quarante-et-une secondes",
+      "Il reste quatre minutes et cinquante-cinq secondes"}},
+    {"es",
+     {"Queda un segundo", "Quedan dos segundos", "Quedan veintiún segundos", "Quedan veintidós segundos",
+      "Queda un minuto", "Queda un minuto y un segundo", "Quedan dos minutos y cuarenta y un segundos",
+      "Quedan cuatro minutos y cincuenta y cinco segundos"}},
     {"ru",
-     {{"секунда", "секунды", "секунд"}, {"минута", "минуты", "минут"}, {"Осталась", "Осталось", "Осталось"}}},
+     {"Осталась одна секунда", "Осталось две секунды", "Осталась двадцать одна секунда",
+      "Осталось двадцать две секунды", "Осталась одна минута", "Осталась одна минута и одна секунда",
+      "Осталось две минуты и сорок одна секунда", "Осталось четыре минуты и пятьдесят пять секунд"}},
     {"pl",
-     {{"sekunda", "sekundy", "sekund"}, {"minuta", "minuty", "minut"}, {"Została", "Zostały", "Zostało"}}},
+     {"Została jedna sekunda", "Zostały dwie sekundy", "Zostało dwadzieścia jeden sekund",
+      "Zostały dwadzieścia dwie sekundy", "Została jedna minuta", "Została jedna minuta i jedna sekunda",
+      "Zostały dwie minuty i czterdzieści jeden sekund", "Zostały cztery minuty i pięćdziesiąt pięć sekund"}},
 };
-
-bool hasWord(const QString& sentence, const QString& word) {
-    return sentence.split(QRegularExpression("[\\s.,]+")).contains(word);
-}
 
 // What the board has handed to a screen reader so far, oldest first.
 QStringList handedToTheScreenReader() {
@@ -163,32 +159,19 @@ private slots:
         QCOMPARE(spoken(pegName(3, 1)), QString("Row 3, peg 1"));
     }
 
-    // T speaks the time in the player's language, each count with the form its grammar asks for
-    // and the verb agreeing with the first.
-    void theTimeIsSpokenInEachLanguagesForms_data() { addLanguageRows(); }
-    void theTimeIsSpokenInEachLanguagesForms() {
+    // T speaks the time as a native says it: each count in the form and, where the voice would
+    // read a digit in the wrong gender, in the words its noun asks for; the verb agrees with the
+    // first count.
+    void theTimeIsSpokenAsANativeSaysIt_data() { addLanguageRows(); }
+    void theTimeIsSpokenAsANativeSaysIt() {
         QFETCH(QString, language);
-        QVERIFY2(kTimeWords.count(language),
-                 qPrintable("no forms known for " + language + ": add them here"));
-        const TimeWords& words = kTimeWords.at(language);
+        QVERIFY2(kTimeHeard.count(language), qPrintable("no spoken times for " + language + ": add them"));
         platform::useLanguages({language.toStdString()});
-        const auto expect = [&](const QString& clock, const QStringList& wanted) {
-            const QString said = QString::fromStdString(timeInWords(clock.toStdString()));
-            for (const QString& word : wanted)
-                QVERIFY2(hasWord(said, word),
-                         qPrintable(clock + ": \"" + said + "\" lacks \"" + word + "\""));
-        };
-        for (int n : {0, 1, 2, 5, 21, 22}) {
-            const int form = pluralForm(language, n);
-            const QStringList verb = words.verb.isEmpty() ? QStringList() : QStringList{words.verb[form]};
-            expect(QString("0:%1").arg(n, 2, 10, QChar('0')), QStringList{words.second[form]} + verb);
-            if (n == 0)
-                continue;  // the time is up: no minutes to speak of
-            expect(QString("%1:00").arg(n), QStringList{words.minute[form]} + verb);
-            expect(QString("%1:05").arg(n),
-                   QStringList{words.minute[form], words.second[pluralForm(language, 5)]} + verb);
-        }
+        QStringList said;
+        for (const char* clock : {"0:01", "0:02", "0:21", "0:22", "1:00", "1:01", "2:41", "4:55"})
+            said << QString::fromStdString(timeInWords(clock));
         platform::useLanguages({"en"});
+        QCOMPARE(said, kTimeHeard.at(language));
     }
 
     // Orca stops speaking at each key and drops what waits: a score (S) waits for a burst of keys

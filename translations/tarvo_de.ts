@@ -8,20 +8,20 @@
         <translation>Autor</translation>
     </message>
     <message>
-        <source>Created               </source>
-        <translation>Erstellt</translation>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>Version                </source>
+        <source>Created</source>
+        <translation>Erstellt am</translation>
+    </message>
+    <message>
+        <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
-        <source>E-Mail </source>
+        <source>E-Mail</source>
         <translation>E-Mail</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>black, a right digit in its right place</source>
-        <translation>schwarz, eine richtige Ziffer an ihrer richtigen Stelle</translation>
+        <translation>schwarz, eine richtige Ziffer an der richtigen Stelle</translation>
     </message>
     <message>
         <source>white, a right digit in another place</source>
-        <translation>weiß, eine richtige Ziffer an einer anderen Stelle</translation>
+        <translation>weiß, eine richtige Ziffer an der falschen Stelle</translation>
     </message>
     <message>
         <source>Code, position %1</source>
@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>The hidden code, shown when the game ends</source>
-        <translation>Der verborgene Code, zu sehen am Ende des Spiels</translation>
+        <translation>Der verborgene Code, der am Spielende aufgedeckt wird</translation>
     </message>
     <message>
         <source>Row %1, position %2</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>Black: a right digit in its right place. White: a right digit in another place.</source>
-        <translation>Schwarz: eine richtige Ziffer an ihrer richtigen Stelle. Weiß: eine richtige Ziffer an einer anderen Stelle.</translation>
+        <translation>Schwarz: eine richtige Ziffer an der richtigen Stelle. Weiß: eine richtige Ziffer an der falschen Stelle.</translation>
     </message>
     <message>
         <source>Digit %1</source>
@@ -84,6 +84,7 @@
     </message>
     <message>
         <source>Show</source>
+        <extracomment>The button that scores the row just filled; the rules and the keys&apos; help name it too, so a short verb that fits a button 1215 twips (about 81 pixels) wide.</extracomment>
         <translation>Prüfen</translation>
     </message>
     <message>
@@ -102,10 +103,6 @@
 <context>
     <name>Command line</name>
     <message>
-        <source>A code-breaking game: find the hidden four-digit code in six rows, against the clock.</source>
-        <translation>Ein Spiel zum Knacken von Codes: Finde den verborgenen vierstelligen Code in sechs Reihen, gegen die Uhr.</translation>
-    </message>
-    <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <translation>Nach „%1“ fehlt ein Wert.</translation>
     </message>
@@ -115,19 +112,23 @@
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation>Die Version anzeigen und beenden.</translation>
+        <translation>Versionsinformation anzeigen und beenden.</translation>
     </message>
     <message>
         <source>
 The toolkit&apos;s own options, such as -platform NAME and -style NAME, are accepted too.
 </source>
         <translation>
-Die Optionen des Toolkits, etwa -platform NAME und -style NAME, werden auch angenommen.
+Die eigenen Optionen der Grafikbibliothek, etwa -platform NAME und -style NAME, werden ebenfalls akzeptiert.
 </translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>A code-breaking game: find the hidden four-digit code in six tries, against the clock.</source>
+        <translation>Ein Spiel zum Codeknacken: Finde den verborgenen vierstelligen Code in sechs Versuchen, gegen die Uhr.</translation>
     </message>
 </context>
 <context>
@@ -146,7 +147,7 @@ Die Optionen des Toolkits, etwa -platform NAME und -style NAME, werden auch ange
     </message>
     <message>
         <source>the toolkit could not start (%1)</source>
-        <translation>das Toolkit konnte nicht starten (%1)</translation>
+        <translation>die Grafikbibliothek konnte nicht gestartet werden (%1)</translation>
     </message>
     <message>
         <source>cannot load &quot;%1&quot;: %2</source>
@@ -158,46 +159,55 @@ Die Optionen des Toolkits, etwa -platform NAME und -style NAME, werden auch ange
     </message>
 </context>
 <context>
-    <name>Menu</name>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
+    <name>File menu</name>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;Neu</translation>
+        <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
-    <message>
-        <source>&amp;Level</source>
-        <translation>&amp;Stufe</translation>
-    </message>
-    <message>
-        <source>Ha&amp;rd</source>
-        <translation>S&amp;chwer</translation>
-    </message>
-    <message>
-        <source>N&amp;ormal</source>
-        <translation>N&amp;ormal</translation>
-    </message>
-    <message>
-        <source>&amp;Easy</source>
-        <translation>&amp;Leicht</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
+</context>
+<context>
+    <name>Help menu</name>
     <message>
         <source>&amp;About</source>
         <translation>&amp;Über</translation>
     </message>
     <message>
         <source>How to &amp;play</source>
-        <translation>Spiel&amp;anleitung</translation>
+        <translation>&amp;Spielanleitung</translation>
+    </message>
+</context>
+<context>
+    <name>Level menu</name>
+    <message>
+        <source>Ha&amp;rd</source>
+        <translation>&amp;Schwer</translation>
+    </message>
+    <message>
+        <source>N&amp;ormal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Leicht</translation>
+    </message>
+</context>
+<context>
+    <name>Menu bar</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <translation>&amp;Stufe</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
     </message>
 </context>
 <context>
@@ -212,25 +222,26 @@ Die Optionen des Toolkits, etwa -platform NAME und -style NAME, werden auch ange
     </message>
     <message>
         <source>Show scores the row: a black peg for each right digit in its right place, a white peg for each right digit in another place.</source>
-        <translation>„Prüfen“ bewertet die Reihe: ein schwarzer Stift für jede richtige Ziffer an ihrer richtigen Stelle, ein weißer für jede richtige Ziffer an einer anderen Stelle.</translation>
-    </message>
-    <message>
-        <source>You have six rows. The clock runs from the start of the game: %1 at Easy, %2 at Normal, %3 at Hard.</source>
-        <translation>Du hast sechs Reihen. Die Uhr läuft ab Spielbeginn: %1 bei Leicht, %2 bei Normal, %3 bei Schwer.</translation>
-    </message>
-    <message>
-        <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return presses Show; Up and Down go over the rows played. With a screen reader, T tells the time left.</source>
-        <translation>Tasten: 1 bis 6 setzen eine Ziffer an die Stelle des Cursors; Links, Rechts, Pos1 und Ende bewegen ihn; die Eingabetaste drückt „Prüfen“; Auf und Ab gehen über die gespielten Reihen. Mit einem Bildschirmleser sagt T die Restzeit.</translation>
+        <translation>„Prüfen“ bewertet die Reihe: ein schwarzer Stift für jede richtige Ziffer an der richtigen Stelle, ein weißer für jede richtige Ziffer an der falschen Stelle.</translation>
     </message>
     <message>
         <source>How to play</source>
         <translation>Spielanleitung</translation>
+    </message>
+    <message>
+        <source>You have six tries. The clock runs from the start of the game: %1 on Easy, %2 on Normal, %3 on Hard.</source>
+        <translation>Du hast sechs Versuche. Ab Spielbeginn läuft die Uhr: %1 auf der leichten Stufe, %2 auf der normalen, %3 auf der schweren.</translation>
+    </message>
+    <message>
+        <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return acts as Show; Up and Down move between the rows played. With a screen reader, T tells the time left.</source>
+        <translation>Tasten: 1 bis 6 setzen eine Ziffer an die Cursorstelle; Pfeil links, Pfeil rechts, Pos1 und Ende bewegen den Cursor; die Eingabetaste wirkt wie „Prüfen“; Pfeil hoch und Pfeil runter wechseln zwischen den gespielten Reihen. Mit Bildschirmleser sagt T die Restzeit an.</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>%1: %2</source>
+        <extracomment>A control&apos;s name, then what it holds or shows now, as a screen reader reads them: &quot;Time left: 2:41&quot;.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -272,6 +283,7 @@ Die Optionen des Toolkits, etwa -platform NAME und -style NAME, werden auch ange
     </message>
     <message>
         <source>%1 The code was %2.</source>
+        <extracomment>Spoken when a game ends: %1 is &quot;You Won !&quot; or &quot;You Lost !&quot; as the board words them, %2 the hidden code&apos;s four digits, such as &quot;3 1 4 6&quot;.</extracomment>
         <translation>%1 Der Code war %2.</translation>
     </message>
     <message numerus="yes">
@@ -280,6 +292,16 @@ Die Optionen des Toolkits, etwa -platform NAME und -style NAME, werden auch ange
             <numerusform>Noch %n Minute und %1</numerusform>
             <numerusform>Noch %n Minuten und %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>minutes in digits</source>
+        <extracomment>How a count of minutes is spoken, for a voice that reads a bare digit in one gender only. Either the name of ICU&apos;s rule set that spells the count out agreeing with this language&apos;s word for minutes, such as %spellout-cardinal-feminine or %spellout-cardinal-masculine (see ICU&apos;s spellout rules for the language), or this text as it stands to keep digits.</extracomment>
+        <translation>%spellout-cardinal-feminine</translation>
+    </message>
+    <message>
+        <source>seconds in digits</source>
+        <extracomment>The same for a count of seconds, agreeing with this language&apos;s word for seconds.</extracomment>
+        <translation>%spellout-cardinal-feminine</translation>
     </message>
 </context>
 </TS>

@@ -8,20 +8,20 @@
         <translation>Autor</translation>
     </message>
     <message>
-        <source>Created               </source>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Created</source>
         <translation>Creado</translation>
     </message>
     <message>
-        <source>Version                </source>
+        <source>Version</source>
         <translation>Versión</translation>
     </message>
     <message>
-        <source>E-Mail </source>
+        <source>E-Mail</source>
         <translation>Correo</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -84,6 +84,7 @@
     </message>
     <message>
         <source>Show</source>
+        <extracomment>The button that scores the row just filled; the rules and the keys&apos; help name it too, so a short verb that fits a button 1215 twips (about 81 pixels) wide.</extracomment>
         <translation>Comprobar</translation>
     </message>
     <message>
@@ -102,10 +103,6 @@
 <context>
     <name>Command line</name>
     <message>
-        <source>A code-breaking game: find the hidden four-digit code in six rows, against the clock.</source>
-        <translation>Un juego de descifrar códigos: descubre el código oculto de cuatro dígitos en seis filas, a contrarreloj.</translation>
-    </message>
-    <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <translation>Falta un valor tras «%1».</translation>
     </message>
@@ -122,12 +119,16 @@
 The toolkit&apos;s own options, such as -platform NAME and -style NAME, are accepted too.
 </source>
         <translation>
-También se aceptan las opciones propias del toolkit, como -platform NOMBRE y -style NOMBRE.
+También se aceptan las opciones propias de la biblioteca gráfica, como -platform NOMBRE y -style NOMBRE.
 </translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>A code-breaking game: find the hidden four-digit code in six tries, against the clock.</source>
+        <translation>Un juego de descifrar códigos: descubre el código oculto de cuatro dígitos en seis intentos, a contrarreloj.</translation>
     </message>
 </context>
 <context>
@@ -146,7 +147,7 @@ También se aceptan las opciones propias del toolkit, como -platform NOMBRE y -s
     </message>
     <message>
         <source>the toolkit could not start (%1)</source>
-        <translation>el toolkit no pudo arrancar (%1)</translation>
+        <translation>no se pudo iniciar la biblioteca gráfica (%1)</translation>
     </message>
     <message>
         <source>cannot load &quot;%1&quot;: %2</source>
@@ -154,50 +155,59 @@ También se aceptan las opciones propias del toolkit, como -platform NOMBRE y -s
     </message>
     <message>
         <source>Run-time error in &quot;%1&quot;: %2</source>
-        <translation>Error en tiempo de ejecución en «%1»: %2</translation>
+        <translation>Error de ejecución en «%1»: %2</translation>
     </message>
 </context>
 <context>
-    <name>Menu</name>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
+    <name>File menu</name>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;Nuevo</translation>
+        <translation>&amp;Nueva partida</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
+</context>
+<context>
+    <name>Help menu</name>
     <message>
-        <source>&amp;Level</source>
-        <translation>Ni&amp;vel</translation>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
+        <source>How to &amp;play</source>
+        <translation>&amp;Cómo jugar</translation>
+    </message>
+</context>
+<context>
+    <name>Level menu</name>
+    <message>
         <source>Ha&amp;rd</source>
-        <translation>D&amp;ifícil</translation>
+        <translation>&amp;Difícil</translation>
     </message>
     <message>
         <source>N&amp;ormal</source>
-        <translation>N&amp;ormal</translation>
+        <translation>&amp;Normal</translation>
     </message>
     <message>
         <source>&amp;Easy</source>
         <translation>&amp;Fácil</translation>
     </message>
+</context>
+<context>
+    <name>Menu bar</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <translation>&amp;Nivel</translation>
+    </message>
     <message>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>Acerca &amp;de</translation>
-    </message>
-    <message>
-        <source>How to &amp;play</source>
-        <translation>&amp;Cómo jugar</translation>
     </message>
 </context>
 <context>
@@ -208,29 +218,30 @@ También se aceptan las opciones propias del toolkit, como -platform NOMBRE y -s
     </message>
     <message>
         <source>Drag a digit tile onto a slot of the current row, or click the tile and then the slot. When the row is full, press Show.</source>
-        <translation>Arrastra un dígito a una casilla de la fila actual, o haz clic en el dígito y luego en la casilla. Cuando la fila esté llena, pulsa «Comprobar».</translation>
+        <translation>Arrastra un dígito a una casilla de la fila actual o haz clic en el dígito y luego en la casilla. Cuando la fila esté llena, pulsa «Comprobar».</translation>
     </message>
     <message>
         <source>Show scores the row: a black peg for each right digit in its right place, a white peg for each right digit in another place.</source>
         <translation>«Comprobar» evalúa la fila: una clavija negra por cada dígito correcto en su lugar, una blanca por cada dígito correcto en otro lugar.</translation>
     </message>
     <message>
-        <source>You have six rows. The clock runs from the start of the game: %1 at Easy, %2 at Normal, %3 at Hard.</source>
-        <translation>Tienes seis filas. El reloj corre desde el comienzo de la partida: %1 en Fácil, %2 en Normal, %3 en Difícil.</translation>
-    </message>
-    <message>
-        <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return presses Show; Up and Down go over the rows played. With a screen reader, T tells the time left.</source>
-        <translation>Teclas: del 1 al 6 ponen un dígito donde está el cursor; Izquierda, Derecha, Inicio y Fin lo mueven; Intro pulsa «Comprobar»; Arriba y Abajo recorren las filas jugadas. Con un lector de pantalla, T dice el tiempo restante.</translation>
-    </message>
-    <message>
         <source>How to play</source>
         <translation>Cómo jugar</translation>
+    </message>
+    <message>
+        <source>You have six tries. The clock runs from the start of the game: %1 on Easy, %2 on Normal, %3 on Hard.</source>
+        <translation>Tienes seis intentos. El reloj corre desde que empieza la partida: %1 en el nivel fácil, %2 en el normal y %3 en el difícil.</translation>
+    </message>
+    <message>
+        <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return acts as Show; Up and Down move between the rows played. With a screen reader, T tells the time left.</source>
+        <translation>Teclas: del 1 al 6 ponen un dígito donde está el cursor; Izquierda, Derecha, Inicio y Fin lo mueven; Intro equivale a pulsar «Comprobar»; Arriba y Abajo lo llevan de una fila ya jugada a otra. Con un lector de pantalla, T dice el tiempo restante.</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>%1: %2</source>
+        <extracomment>A control&apos;s name, then what it holds or shows now, as a screen reader reads them: &quot;Time left: 2:41&quot;.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -264,7 +275,7 @@ También se aceptan las opciones propias del toolkit, como -platform NOMBRE y -s
     </message>
     <message>
         <source>Row %1, position %2 is empty.</source>
-        <translation>Fila %1, la posición %2 está vacía.</translation>
+        <translation>En la fila %1, la posición %2 está vacía.</translation>
     </message>
     <message>
         <source>Row %1: %2. %3 in place, %4 out of place.</source>
@@ -272,6 +283,7 @@ También se aceptan las opciones propias del toolkit, como -platform NOMBRE y -s
     </message>
     <message>
         <source>%1 The code was %2.</source>
+        <extracomment>Spoken when a game ends: %1 is &quot;You Won !&quot; or &quot;You Lost !&quot; as the board words them, %2 the hidden code&apos;s four digits, such as &quot;3 1 4 6&quot;.</extracomment>
         <translation>%1 El código era %2.</translation>
     </message>
     <message numerus="yes">
@@ -280,6 +292,16 @@ También se aceptan las opciones propias del toolkit, como -platform NOMBRE y -s
             <numerusform>Queda %n minuto y %1</numerusform>
             <numerusform>Quedan %n minutos y %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>minutes in digits</source>
+        <extracomment>How a count of minutes is spoken, for a voice that reads a bare digit in one gender only. Either the name of ICU&apos;s rule set that spells the count out agreeing with this language&apos;s word for minutes, such as %spellout-cardinal-feminine or %spellout-cardinal-masculine (see ICU&apos;s spellout rules for the language), or this text as it stands to keep digits.</extracomment>
+        <translation>%spellout-cardinal-masculine</translation>
+    </message>
+    <message>
+        <source>seconds in digits</source>
+        <extracomment>The same for a count of seconds, agreeing with this language&apos;s word for seconds.</extracomment>
+        <translation>%spellout-cardinal-masculine</translation>
     </message>
 </context>
 </TS>

@@ -8,20 +8,20 @@
         <translation>Auteur</translation>
     </message>
     <message>
-        <source>Created               </source>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Created</source>
         <translation>Créé le</translation>
     </message>
     <message>
-        <source>Version                </source>
+        <source>Version</source>
         <translation>Version</translation>
     </message>
     <message>
-        <source>E-Mail </source>
+        <source>E-Mail</source>
         <translation>Courriel</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -84,6 +84,7 @@
     </message>
     <message>
         <source>Show</source>
+        <extracomment>The button that scores the row just filled; the rules and the keys&apos; help name it too, so a short verb that fits a button 1215 twips (about 81 pixels) wide.</extracomment>
         <translation>Vérifier</translation>
     </message>
     <message>
@@ -102,10 +103,6 @@
 <context>
     <name>Command line</name>
     <message>
-        <source>A code-breaking game: find the hidden four-digit code in six rows, against the clock.</source>
-        <translation>Un jeu de décryptage&#xa0;: trouvez le code secret de quatre chiffres en six rangées, contre la montre.</translation>
-    </message>
-    <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
     </message>
@@ -122,12 +119,16 @@
 The toolkit&apos;s own options, such as -platform NAME and -style NAME, are accepted too.
 </source>
         <translation>
-Les options propres à la boîte à outils, comme -platform NOM et -style NOM, sont aussi acceptées.
+Les options propres à la bibliothèque graphique, comme -platform NOM et -style NOM, sont également acceptées.
 </translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>A code-breaking game: find the hidden four-digit code in six tries, against the clock.</source>
+        <translation>Un jeu de déduction&#xa0;: trouvez le code secret de quatre chiffres en six essais, contre la montre.</translation>
     </message>
 </context>
 <context>
@@ -142,11 +143,11 @@ Les options propres à la boîte à outils, comme -platform NOM et -style NOM, s
     </message>
     <message>
         <source>no display to open the window on (%1)</source>
-        <translation>aucun écran où ouvrir la fenêtre (%1)</translation>
+        <translation>aucun affichage disponible pour ouvrir la fenêtre (%1)</translation>
     </message>
     <message>
         <source>the toolkit could not start (%1)</source>
-        <translation>la boîte à outils n’a pas pu démarrer (%1)</translation>
+        <translation>impossible d’initialiser la bibliothèque graphique (%1)</translation>
     </message>
     <message>
         <source>cannot load &quot;%1&quot;: %2</source>
@@ -158,39 +159,18 @@ Les options propres à la boîte à outils, comme -platform NOM et -style NOM, s
     </message>
 </context>
 <context>
-    <name>Menu</name>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
+    <name>File menu</name>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;Nouveau</translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
-    <message>
-        <source>&amp;Level</source>
-        <translation>Ni&amp;veau</translation>
-    </message>
-    <message>
-        <source>Ha&amp;rd</source>
-        <translation>&amp;Difficile</translation>
-    </message>
-    <message>
-        <source>N&amp;ormal</source>
-        <translation>N&amp;ormal</translation>
-    </message>
-    <message>
-        <source>&amp;Easy</source>
-        <translation>Fa&amp;cile</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
-    </message>
+</context>
+<context>
+    <name>Help menu</name>
     <message>
         <source>&amp;About</source>
         <translation>À &amp;propos</translation>
@@ -201,36 +181,67 @@ Les options propres à la boîte à outils, comme -platform NOM et -style NOM, s
     </message>
 </context>
 <context>
+    <name>Level menu</name>
+    <message>
+        <source>Ha&amp;rd</source>
+        <translation>&amp;Difficile</translation>
+    </message>
+    <message>
+        <source>N&amp;ormal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Facile</translation>
+    </message>
+</context>
+<context>
+    <name>Menu bar</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <translation>&amp;Niveau</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>Find the hidden code: four digits, each from 1 to 6; a digit may come more than once.</source>
-        <translation>Trouvez le code secret&#xa0;: quatre chiffres, chacun de 1 à 6&#xa0;; un chiffre peut revenir plusieurs fois.</translation>
+        <translation>Trouvez le code secret&#xa0;: quatre chiffres de 1 à 6&#xa0;; un même chiffre peut revenir plusieurs fois.</translation>
     </message>
     <message>
         <source>Drag a digit tile onto a slot of the current row, or click the tile and then the slot. When the row is full, press Show.</source>
-        <translation>Faites glisser un chiffre sur une case de la rangée en cours, ou cliquez sur le chiffre puis sur la case. Quand la rangée est pleine, appuyez sur «&#xa0;Vérifier&#xa0;».</translation>
+        <translation>Faites glisser un chiffre sur une case de la rangée en cours, ou cliquez sur le chiffre puis sur la case. Quand la rangée est complète, appuyez sur «&#xa0;Vérifier&#xa0;».</translation>
     </message>
     <message>
         <source>Show scores the row: a black peg for each right digit in its right place, a white peg for each right digit in another place.</source>
         <translation>«&#xa0;Vérifier&#xa0;» évalue la rangée&#xa0;: une fiche noire pour chaque bon chiffre bien placé, une fiche blanche pour chaque bon chiffre mal placé.</translation>
     </message>
     <message>
-        <source>You have six rows. The clock runs from the start of the game: %1 at Easy, %2 at Normal, %3 at Hard.</source>
-        <translation>Vous avez six rangées. L’horloge tourne dès le début de la partie&#xa0;: %1 en Facile, %2 en Normal, %3 en Difficile.</translation>
-    </message>
-    <message>
-        <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return presses Show; Up and Down go over the rows played. With a screen reader, T tells the time left.</source>
-        <translation>Touches&#xa0;: 1 à 6 posent un chiffre sous le curseur&#xa0;; Gauche, Droite, Début et Fin le déplacent&#xa0;; Entrée appuie sur «&#xa0;Vérifier&#xa0;»&#xa0;; Haut et Bas parcourent les rangées jouées. Avec un lecteur d’écran, T annonce le temps restant.</translation>
-    </message>
-    <message>
         <source>How to play</source>
         <translation>Règles du jeu</translation>
+    </message>
+    <message>
+        <source>You have six tries. The clock runs from the start of the game: %1 on Easy, %2 on Normal, %3 on Hard.</source>
+        <translation>Vous avez six essais. Le chrono démarre avec la partie&#xa0;: %1 au niveau facile, %2 au niveau normal, %3 au niveau difficile.</translation>
+    </message>
+    <message>
+        <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return acts as Show; Up and Down move between the rows played. With a screen reader, T tells the time left.</source>
+        <translation>Touches&#xa0;: 1 à 6 posent un chiffre sous le curseur&#xa0;; Gauche, Droite, Début et Fin le déplacent&#xa0;; Entrée équivaut à «&#xa0;Vérifier&#xa0;»&#xa0;; Haut et Bas passent d’une rangée jouée à l’autre. Avec un lecteur d’écran, T annonce le temps restant.</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>%1: %2</source>
+        <extracomment>A control&apos;s name, then what it holds or shows now, as a screen reader reads them: &quot;Time left: 2:41&quot;.</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
@@ -264,7 +275,7 @@ Les options propres à la boîte à outils, comme -platform NOM et -style NOM, s
     </message>
     <message>
         <source>Row %1, position %2 is empty.</source>
-        <translation>Rangée %1, la position %2 est vide.</translation>
+        <translation>Rangée %1&#xa0;: la position %2 est vide.</translation>
     </message>
     <message>
         <source>Row %1: %2. %3 in place, %4 out of place.</source>
@@ -272,6 +283,7 @@ Les options propres à la boîte à outils, comme -platform NOM et -style NOM, s
     </message>
     <message>
         <source>%1 The code was %2.</source>
+        <extracomment>Spoken when a game ends: %1 is &quot;You Won !&quot; or &quot;You Lost !&quot; as the board words them, %2 the hidden code&apos;s four digits, such as &quot;3 1 4 6&quot;.</extracomment>
         <translation>%1 Le code était %2.</translation>
     </message>
     <message numerus="yes">
@@ -280,6 +292,16 @@ Les options propres à la boîte à outils, comme -platform NOM et -style NOM, s
             <numerusform>Il reste %n minute et %1</numerusform>
             <numerusform>Il reste %n minutes et %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>minutes in digits</source>
+        <extracomment>How a count of minutes is spoken, for a voice that reads a bare digit in one gender only. Either the name of ICU&apos;s rule set that spells the count out agreeing with this language&apos;s word for minutes, such as %spellout-cardinal-feminine or %spellout-cardinal-masculine (see ICU&apos;s spellout rules for the language), or this text as it stands to keep digits.</extracomment>
+        <translation>%spellout-cardinal-feminine</translation>
+    </message>
+    <message>
+        <source>seconds in digits</source>
+        <extracomment>The same for a count of seconds, agreeing with this language&apos;s word for seconds.</extracomment>
+        <translation>%spellout-cardinal-feminine</translation>
     </message>
 </context>
 </TS>

@@ -8,20 +8,20 @@
         <translation>Autor</translation>
     </message>
     <message>
-        <source>Created               </source>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Created</source>
         <translation>Utworzono</translation>
     </message>
     <message>
-        <source>Version                </source>
+        <source>Version</source>
         <translation>Wersja</translation>
     </message>
     <message>
-        <source>E-Mail </source>
+        <source>E-Mail</source>
         <translation>E-mail</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>The hidden code, shown when the game ends</source>
-        <translation>Tajny kod, odsłaniany na końcu gry</translation>
+        <translation>Ukryty kod, odsłaniany po zakończeniu gry</translation>
     </message>
     <message>
         <source>Row %1, position %2</source>
@@ -84,6 +84,7 @@
     </message>
     <message>
         <source>Show</source>
+        <extracomment>The button that scores the row just filled; the rules and the keys&apos; help name it too, so a short verb that fits a button 1215 twips (about 81 pixels) wide.</extracomment>
         <translation>Sprawdź</translation>
     </message>
     <message>
@@ -102,51 +103,51 @@
 <context>
     <name>Command line</name>
     <message>
-        <source>A code-breaking game: find the hidden four-digit code in six rows, against the clock.</source>
-        <translation>Gra w łamanie kodów: odgadnij ukryty czterocyfrowy kod w sześciu rzędach, zanim skończy się czas.</translation>
-    </message>
-    <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <translation>Brak wartości po „%1”.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation>Wyświetl tę pomoc i zakończ.</translation>
+        <translation>Wyświetla tę pomoc i kończy działanie.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation>Wyświetl wersję i zakończ.</translation>
+        <translation>Wyświetla wersję i kończy działanie.</translation>
     </message>
     <message>
         <source>
 The toolkit&apos;s own options, such as -platform NAME and -style NAME, are accepted too.
 </source>
         <translation>
-Akceptowane są też opcje biblioteki graficznej, takie jak -platform NAZWA i -style NAZWA.
+Obsługiwane są też własne opcje biblioteki graficznej, takie jak -platform NAZWA i -style NAZWA.
 </translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Nieoczekiwany argument „%1”.</translation>
     </message>
+    <message>
+        <source>A code-breaking game: find the hidden four-digit code in six tries, against the clock.</source>
+        <translation>Gra w łamanie kodu: odgadnij ukryty czterocyfrowy kod w sześciu próbach, zanim skończy się czas.</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation>nie ustawiono DISPLAY ani WAYLAND_DISPLAY</translation>
+        <translation>nie ustawiono zmiennych DISPLAY ani WAYLAND_DISPLAY</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation>nie ustawiono DISPLAY</translation>
+        <translation>nie ustawiono zmiennej DISPLAY</translation>
     </message>
     <message>
         <source>no display to open the window on (%1)</source>
-        <translation>brak ekranu, na którym można otworzyć okno (%1)</translation>
+        <translation>brak ekranu, na którym można by otworzyć okno (%1)</translation>
     </message>
     <message>
         <source>the toolkit could not start (%1)</source>
-        <translation>biblioteka graficzna nie mogła wystartować (%1)</translation>
+        <translation>nie udało się uruchomić biblioteki graficznej (%1)</translation>
     </message>
     <message>
         <source>cannot load &quot;%1&quot;: %2</source>
@@ -158,39 +159,18 @@ Akceptowane są też opcje biblioteki graficznej, takie jak -platform NAZWA i -s
     </message>
 </context>
 <context>
-    <name>Menu</name>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Plik</translation>
-    </message>
+    <name>File menu</name>
     <message>
         <source>&amp;New</source>
         <translation>&amp;Nowa gra</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>Za&amp;kończ</translation>
+        <translation>&amp;Zakończ</translation>
     </message>
-    <message>
-        <source>&amp;Level</source>
-        <translation>Poz&amp;iom</translation>
-    </message>
-    <message>
-        <source>Ha&amp;rd</source>
-        <translation>&amp;Trudny</translation>
-    </message>
-    <message>
-        <source>N&amp;ormal</source>
-        <translation>No&amp;rmalny</translation>
-    </message>
-    <message>
-        <source>&amp;Easy</source>
-        <translation>Ł&amp;atwy</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Pomo&amp;c</translation>
-    </message>
+</context>
+<context>
+    <name>Help menu</name>
     <message>
         <source>&amp;About</source>
         <translation>&amp;O programie</translation>
@@ -198,6 +178,36 @@ Akceptowane są też opcje biblioteki graficznej, takie jak -platform NAZWA i -s
     <message>
         <source>How to &amp;play</source>
         <translation>&amp;Jak grać</translation>
+    </message>
+</context>
+<context>
+    <name>Level menu</name>
+    <message>
+        <source>Ha&amp;rd</source>
+        <translation>&amp;Trudny</translation>
+    </message>
+    <message>
+        <source>N&amp;ormal</source>
+        <translation>&amp;Normalny</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>Ł&amp;atwy</translation>
+    </message>
+</context>
+<context>
+    <name>Menu bar</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <translation>P&amp;oziom</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
     </message>
 </context>
 <context>
@@ -215,22 +225,23 @@ Akceptowane są też opcje biblioteki graficznej, takie jak -platform NAZWA i -s
         <translation>„Sprawdź” ocenia rząd: czarny kołek za każdą właściwą cyfrę na właściwym miejscu, biały za każdą właściwą cyfrę na innym miejscu.</translation>
     </message>
     <message>
-        <source>You have six rows. The clock runs from the start of the game: %1 at Easy, %2 at Normal, %3 at Hard.</source>
-        <translation>Masz sześć rzędów. Zegar biegnie od początku gry: %1 na poziomie łatwym, %2 na normalnym, %3 na trudnym.</translation>
-    </message>
-    <message>
-        <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return presses Show; Up and Down go over the rows played. With a screen reader, T tells the time left.</source>
-        <translation>Klawisze: od 1 do 6 wstawiają cyfrę pod kursor; Lewo, Prawo, Home i End go przesuwają; Enter naciska „Sprawdź”; Góra i Dół przechodzą po zagranych rzędach. Z czytnikiem ekranu T podaje pozostały czas.</translation>
-    </message>
-    <message>
         <source>How to play</source>
         <translation>Jak grać</translation>
+    </message>
+    <message>
+        <source>You have six tries. The clock runs from the start of the game: %1 on Easy, %2 on Normal, %3 on Hard.</source>
+        <translation>Masz sześć prób. Zegar rusza z początkiem gry: %1 na poziomie łatwym, %2 na normalnym, %3 na trudnym.</translation>
+    </message>
+    <message>
+        <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return acts as Show; Up and Down move between the rows played. With a screen reader, T tells the time left.</source>
+        <translation>Klawisze od 1 do 6 wstawiają cyfrę pod kursorem; strzałki, Home i End przesuwają kursor w rzędzie, a w górę i w dół po rozegranych rzędach; Enter działa jak „Sprawdź”. Z czytnikiem ekranowym T podaje pozostały czas.</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>%1: %2</source>
+        <extracomment>A control&apos;s name, then what it holds or shows now, as a screen reader reads them: &quot;Time left: 2:41&quot;.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -283,7 +294,18 @@ Akceptowane są też opcje biblioteki graficznej, takie jak -platform NAZWA i -s
     </message>
     <message>
         <source>%1 The code was %2.</source>
-        <translation>%1 Tajny kod: %2.</translation>
+        <extracomment>Spoken when a game ends: %1 is &quot;You Won !&quot; or &quot;You Lost !&quot; as the board words them, %2 the hidden code&apos;s four digits, such as &quot;3 1 4 6&quot;.</extracomment>
+        <translation>%1 Ukryty kod to %2.</translation>
+    </message>
+    <message>
+        <source>minutes in digits</source>
+        <extracomment>How a count of minutes is spoken, for a voice that reads a bare digit in one gender only. Either the name of ICU&apos;s rule set that spells the count out agreeing with this language&apos;s word for minutes, such as %spellout-cardinal-feminine or %spellout-cardinal-masculine (see ICU&apos;s spellout rules for the language), or this text as it stands to keep digits.</extracomment>
+        <translation>%spellout-cardinal-feminine</translation>
+    </message>
+    <message>
+        <source>seconds in digits</source>
+        <extracomment>The same for a count of seconds, agreeing with this language&apos;s word for seconds.</extracomment>
+        <translation>%spellout-cardinal-feminine</translation>
     </message>
 </context>
 </TS>

@@ -8,20 +8,20 @@
         <translation>Автор</translation>
     </message>
     <message>
-        <source>Created               </source>
-        <translation>Создано</translation>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>Version                </source>
+        <source>Created</source>
+        <translation>Дата создания</translation>
+    </message>
+    <message>
+        <source>Version</source>
         <translation>Версия</translation>
     </message>
     <message>
-        <source>E-Mail </source>
-        <translation>Почта</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>E-Mail</source>
+        <translation>Эл. почта</translation>
     </message>
 </context>
 <context>
@@ -84,11 +84,12 @@
     </message>
     <message>
         <source>Show</source>
+        <extracomment>The button that scores the row just filled; the rules and the keys&apos; help name it too, so a short verb that fits a button 1215 twips (about 81 pixels) wide.</extracomment>
         <translation>Проверить</translation>
     </message>
     <message>
         <source>Scores the current row</source>
-        <translation>Оценивает текущий ряд</translation>
+        <translation>Проверяет текущий ряд</translation>
     </message>
     <message>
         <source>Time left</source>
@@ -96,15 +97,11 @@
     </message>
     <message>
         <source>Minutes and seconds left to find the code</source>
-        <translation>Минуты и секунды, оставшиеся, чтобы разгадать код</translation>
+        <translation>Сколько минут и секунд осталось на разгадку кода</translation>
     </message>
 </context>
 <context>
     <name>Command line</name>
-    <message>
-        <source>A code-breaking game: find the hidden four-digit code in six rows, against the clock.</source>
-        <translation>Игра в разгадывание кода: найдите загаданный четырёхзначный код за шесть попыток, пока не вышло время.</translation>
-    </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <translation>Не указано значение после «%1».</translation>
@@ -122,23 +119,27 @@
 The toolkit&apos;s own options, such as -platform NAME and -style NAME, are accepted too.
 </source>
         <translation>
-Принимаются и собственные параметры графической библиотеки, например -platform ИМЯ и -style ИМЯ.
+Также принимаются параметры графической библиотеки, например -platform ИМЯ и -style ИМЯ.
 </translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Неожиданный аргумент «%1».</translation>
+        <translation>Лишний аргумент «%1».</translation>
+    </message>
+    <message>
+        <source>A code-breaking game: find the hidden four-digit code in six tries, against the clock.</source>
+        <translation>Логическая игра: разгадайте загаданный четырёхзначный код за шесть попыток, пока не вышло время.</translation>
     </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
         <source>DISPLAY and WAYLAND_DISPLAY are not set</source>
-        <translation>DISPLAY и WAYLAND_DISPLAY не заданы</translation>
+        <translation>переменные DISPLAY и WAYLAND_DISPLAY не заданы</translation>
     </message>
     <message>
         <source>DISPLAY is not set</source>
-        <translation>DISPLAY не задан</translation>
+        <translation>переменная DISPLAY не задана</translation>
     </message>
     <message>
         <source>no display to open the window on (%1)</source>
@@ -146,7 +147,7 @@ The toolkit&apos;s own options, such as -platform NAME and -style NAME, are acce
     </message>
     <message>
         <source>the toolkit could not start (%1)</source>
-        <translation>графическая библиотека не смогла запуститься (%1)</translation>
+        <translation>не удалось запустить графическую библиотеку (%1)</translation>
     </message>
     <message>
         <source>cannot load &quot;%1&quot;: %2</source>
@@ -158,23 +159,29 @@ The toolkit&apos;s own options, such as -platform NAME and -style NAME, are acce
     </message>
 </context>
 <context>
-    <name>Menu</name>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Файл</translation>
-    </message>
+    <name>File menu</name>
     <message>
         <source>&amp;New</source>
         <translation>&amp;Новая игра</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>В&amp;ыход</translation>
+        <translation>&amp;Выход</translation>
+    </message>
+</context>
+<context>
+    <name>Help menu</name>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;О программе</translation>
     </message>
     <message>
-        <source>&amp;Level</source>
-        <translation>&amp;Уровень</translation>
+        <source>How to &amp;play</source>
+        <translation>&amp;Как играть</translation>
     </message>
+</context>
+<context>
+    <name>Level menu</name>
     <message>
         <source>Ha&amp;rd</source>
         <translation>&amp;Сложный</translation>
@@ -187,17 +194,20 @@ The toolkit&apos;s own options, such as -platform NAME and -style NAME, are acce
         <source>&amp;Easy</source>
         <translation>&amp;Лёгкий</translation>
     </message>
+</context>
+<context>
+    <name>Menu bar</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Level</source>
+        <translation>&amp;Уровень</translation>
+    </message>
     <message>
         <source>&amp;Help</source>
-        <translation>Спр&amp;авка</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>О п&amp;рограмме</translation>
-    </message>
-    <message>
-        <source>How to &amp;play</source>
-        <translation>&amp;Как играть</translation>
+        <translation>&amp;Справка</translation>
     </message>
 </context>
 <context>
@@ -208,29 +218,30 @@ The toolkit&apos;s own options, such as -platform NAME and -style NAME, are acce
     </message>
     <message>
         <source>Drag a digit tile onto a slot of the current row, or click the tile and then the slot. When the row is full, press Show.</source>
-        <translation>Перетащите цифру в ячейку текущего ряда или щёлкните цифру, а затем ячейку. Когда ряд заполнен, нажмите «Проверить».</translation>
+        <translation>Перетащите цифру в ячейку текущего ряда или щёлкните цифру, а затем ячейку. Заполнив ряд, нажмите «Проверить».</translation>
     </message>
     <message>
         <source>Show scores the row: a black peg for each right digit in its right place, a white peg for each right digit in another place.</source>
-        <translation>«Проверить» оценивает ряд: чёрная фишка за каждую верную цифру на своём месте, белая — за каждую верную цифру не на своём месте.</translation>
-    </message>
-    <message>
-        <source>You have six rows. The clock runs from the start of the game: %1 at Easy, %2 at Normal, %3 at Hard.</source>
-        <translation>У вас шесть рядов. Часы идут с начала игры: %1 на лёгком уровне, %2 на обычном, %3 на сложном.</translation>
-    </message>
-    <message>
-        <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return presses Show; Up and Down go over the rows played. With a screen reader, T tells the time left.</source>
-        <translation>Клавиши: от 1 до 6 ставят цифру под курсор; Влево, Вправо, Home и End двигают его; Enter нажимает «Проверить»; Вверх и Вниз проходят по сыгранным рядам. С экранным диктором T сообщает оставшееся время.</translation>
+        <translation>Кнопка «Проверить» оценивает ряд: чёрная фишка — за каждую верную цифру на своём месте, белая — за каждую верную цифру не на своём месте.</translation>
     </message>
     <message>
         <source>How to play</source>
         <translation>Как играть</translation>
+    </message>
+    <message>
+        <source>You have six tries. The clock runs from the start of the game: %1 on Easy, %2 on Normal, %3 on Hard.</source>
+        <translation>У вас шесть попыток. Время идёт с начала игры: на лёгком уровне — %1, на обычном — %2, на сложном — %3.</translation>
+    </message>
+    <message>
+        <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return acts as Show; Up and Down move between the rows played. With a screen reader, T tells the time left.</source>
+        <translation>Клавиши: от 1 до 6 ставят цифру под курсор; стрелки влево и вправо, Home и End двигают его; Enter дублирует кнопку «Проверить»; стрелки вверх и вниз листают сыгранные ряды. При включённом чтении с экрана T сообщает оставшееся время.</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>%1: %2</source>
+        <extracomment>A control&apos;s name, then what it holds or shows now, as a screen reader reads them: &quot;Time left: 2:41&quot;.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -260,9 +271,9 @@ The toolkit&apos;s own options, such as -platform NAME and -style NAME, are acce
     <message numerus="yes">
         <source>%n minute(s) %1 left</source>
         <translation>
-            <numerusform>Осталась %n минута %1</numerusform>
-            <numerusform>Осталось %n минуты %1</numerusform>
-            <numerusform>Осталось %n минут %1</numerusform>
+            <numerusform>Осталась %n минута и %1</numerusform>
+            <numerusform>Осталось %n минуты и %1</numerusform>
+            <numerusform>Осталось %n минут и %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -275,7 +286,7 @@ The toolkit&apos;s own options, such as -platform NAME and -style NAME, are acce
     </message>
     <message>
         <source>Row %1, position %2 is empty.</source>
-        <translation>Ряд %1: позиция %2 пуста.</translation>
+        <translation>В ряду %1 не заполнена позиция %2.</translation>
     </message>
     <message>
         <source>Row %1: %2. %3 in place, %4 out of place.</source>
@@ -283,7 +294,18 @@ The toolkit&apos;s own options, such as -platform NAME and -style NAME, are acce
     </message>
     <message>
         <source>%1 The code was %2.</source>
+        <extracomment>Spoken when a game ends: %1 is &quot;You Won !&quot; or &quot;You Lost !&quot; as the board words them, %2 the hidden code&apos;s four digits, such as &quot;3 1 4 6&quot;.</extracomment>
         <translation>%1 Загаданный код: %2.</translation>
+    </message>
+    <message>
+        <source>minutes in digits</source>
+        <extracomment>How a count of minutes is spoken, for a voice that reads a bare digit in one gender only. Either the name of ICU&apos;s rule set that spells the count out agreeing with this language&apos;s word for minutes, such as %spellout-cardinal-feminine or %spellout-cardinal-masculine (see ICU&apos;s spellout rules for the language), or this text as it stands to keep digits.</extracomment>
+        <translation>%spellout-cardinal-feminine</translation>
+    </message>
+    <message>
+        <source>seconds in digits</source>
+        <extracomment>The same for a count of seconds, agreeing with this language&apos;s word for seconds.</extracomment>
+        <translation>%spellout-cardinal-feminine</translation>
     </message>
 </context>
 </TS>

@@ -144,6 +144,8 @@ CommandButtonSpec showButton() {
     return {
         .name = "Command1",
         .rect = {2640, 5160, 1215, 375},
+        //: The button that scores the row just filled; the rules and the keys' help name it too,
+        //: so a short verb that fits a button 1215 twips (about 81 pixels) wide.
         .caption = translated(TARVO_TEXT("Board", "Show")),
         .look = {.backColour = kSystemColour + 10, .mousePointer = MousePointer::PointingHand},
         .accessible = {.description = translated(TARVO_TEXT("Board", "Scores the current row"))},

@@ -33,16 +33,16 @@ struct MenuEntry {
 };
 
 constexpr MenuEntry kMenus[] = {
-    {&BoardWindow::fFile, true, "fFile", TARVO_TEXT("Menu", "&File"), {}},
-    {&BoardWindow::nNew, false, "nNew", TARVO_TEXT("Menu", "&New"), {}, "Ctrl+N"},
-    {&BoardWindow::eExit, false, "eExit", TARVO_TEXT("Menu", "E&xit"), {}, "Ctrl+Q"},
-    {&BoardWindow::lLevel, true, "lLevel", TARVO_TEXT("Menu", "&Level"), {}},
-    {&BoardWindow::hHard, false, "hHard", TARVO_TEXT("Menu", "Ha&rd"), false},
-    {&BoardWindow::nNormal, false, "nNormal", TARVO_TEXT("Menu", "N&ormal"), true},
-    {&BoardWindow::eEasy, false, "eEasy", TARVO_TEXT("Menu", "&Easy"), false},
-    {&BoardWindow::hHelp, true, "hHelp", TARVO_TEXT("Menu", "&Help"), {}},
-    {&BoardWindow::hHowToPlay, false, "hHowToPlay", TARVO_TEXT("Menu", "How to &play"), {}, "F1"},
-    {&BoardWindow::aAbout, false, "aAbout", TARVO_TEXT("Menu", "&About"), {}},
+    {&BoardWindow::fFile, true, "fFile", TARVO_TEXT("Menu bar", "&File"), {}},
+    {&BoardWindow::nNew, false, "nNew", TARVO_TEXT("File menu", "&New"), {}, "Ctrl+N"},
+    {&BoardWindow::eExit, false, "eExit", TARVO_TEXT("File menu", "E&xit"), {}, "Ctrl+Q"},
+    {&BoardWindow::lLevel, true, "lLevel", TARVO_TEXT("Menu bar", "&Level"), {}},
+    {&BoardWindow::hHard, false, "hHard", TARVO_TEXT("Level menu", "Ha&rd"), false},
+    {&BoardWindow::nNormal, false, "nNormal", TARVO_TEXT("Level menu", "N&ormal"), true},
+    {&BoardWindow::eEasy, false, "eEasy", TARVO_TEXT("Level menu", "&Easy"), false},
+    {&BoardWindow::hHelp, true, "hHelp", TARVO_TEXT("Menu bar", "&Help"), {}},
+    {&BoardWindow::hHowToPlay, false, "hHowToPlay", TARVO_TEXT("Help menu", "How to &play"), {}, "F1"},
+    {&BoardWindow::aAbout, false, "aAbout", TARVO_TEXT("Help menu", "&About"), {}},
 };
 
 }  // namespace

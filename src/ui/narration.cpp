@@ -3,6 +3,7 @@
 
 #include "game/module1.h"
 #include "platform/services/conversions.h"
+#include "platform/services/number_words.h"
 #include "platform/services/translation.h"
 #include "windows/board_window.h"
 
@@ -20,6 +21,13 @@ std::string digitsInWords(const ByPosition<Byte>& digits) {
     return words;
 }
 
+// The count in words where the translation names a rule set for its noun, else in digits.
+std::string countInWords(int count, platform::Text ruleSet) {
+    const std::string name = translated(ruleSet);
+    return name.starts_with("%spellout") ? platform::spelledOut(count, name, platform::languageInUse())
+                                         : decimalText(count);
+}
+
 }  // namespace
 
 std::string slotInWords(BoardWindow& board, int row, int position) {
@@ -35,13 +43,20 @@ std::string timeInWords(std::string_view clockText) {
     const int minutes = int(platform::numericValue(clockText.substr(0, colon)));
     const int seconds =
         colon == std::string_view::npos ? 0 : int(platform::numericValue(clockText.substr(colon + 1)));
+    //: How a count of minutes is spoken, for a voice that reads a bare digit in one gender only.
+    //: Either the name of ICU's rule set that spells the count out agreeing with this language's
+    //: word for minutes, such as %spellout-cardinal-feminine or %spellout-cardinal-masculine
+    //: (see ICU's spellout rules for the language), or this text as it stands to keep digits.
+    const std::string minutesSaid = countInWords(minutes, TARVO_TEXT("Speech", "minutes in digits"));
+    //: The same for a count of seconds, agreeing with this language's word for seconds.
+    const std::string secondsSaid = countInWords(seconds, TARVO_TEXT("Speech", "seconds in digits"));
     if (minutes == 0)
-        return translated(TARVO_COUNTED("Speech", "%n second(s) left"), seconds);
+        return translated(TARVO_COUNTED("Speech", "%n second(s) left"), seconds, secondsSaid);
     if (seconds == 0)
-        return translated(TARVO_COUNTED("Speech", "%n minute(s) left"), minutes);
+        return translated(TARVO_COUNTED("Speech", "%n minute(s) left"), minutes, minutesSaid);
     // The sentence agrees with the minutes, which come first.
-    return translated(TARVO_COUNTED("Speech", "%n minute(s) %1 left"), minutes,
-                      {translated(TARVO_COUNTED("Speech", "%n second(s)"), seconds)});
+    return translated(TARVO_COUNTED("Speech", "%n minute(s) %1 left"), minutes, minutesSaid,
+                      {translated(TARVO_COUNTED("Speech", "%n second(s)"), seconds, secondsSaid)});
 }
 
 std::string incompleteInWords(int row, int position) {
@@ -56,6 +71,8 @@ std::string scoreInWords(int row, const ByPosition<Byte>& guess, int inPlace, in
 }
 
 std::string endingInWords(std::string_view message, const ByPosition<Byte>& code) {
+    //: Spoken when a game ends: %1 is "You Won !" or "You Lost !" as the board words them, %2 the
+    //: hidden code's four digits, such as "3 1 4 6".
     return translated(TARVO_TEXT("Speech", "%1 The code was %2."), {message, digitsInWords(code)});
 }
 

@@ -26,12 +26,12 @@ constexpr Text kRules[] = {
                "Show scores the row: a black peg for each right digit in its right place, a white peg "
                "for each right digit in another place."),
     TARVO_TEXT("Rules",
-               "You have six rows. The clock runs from the start of the game: %1 at Easy, %2 at Normal, "
-               "%3 at Hard."),
+               "You have six tries. The clock runs from the start of the game: %1 on Easy, %2 on Normal, "
+               "%3 on Hard."),
     TARVO_TEXT("Rules",
                "Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; "
-               "Return presses Show; Up and Down go over the rows played. With a screen reader, T tells "
-               "the time left."),
+               "Return acts as Show; Up and Down move between the rows played. With a screen reader, T "
+               "tells the time left."),
 };
 
 // The time each level allows, as the clock box shows it when a game starts.

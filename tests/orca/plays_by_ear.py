@@ -151,12 +151,29 @@ quit(game)
 
 # In the desktop's language, the game's words are that language's, whichever voice Orca speaks
 # them with: a slot, a score, and the time told by T found at its place on a Russian keyboard,
-# each count in the form Russian grammar asks for. (Every language's forms: tst_accessibility.)
+# each count in the form Russian grammar asks for and spelled out in the gender of its noun, which
+# the voice would miss in a digit: "две минуты", not "два". (Every language: tst_accessibility.)
 def russian(n, one, few, many):
     if n % 10 == 1 and n % 100 != 11:
         return one
     return few if 2 <= n % 10 <= 4 and not 12 <= n % 100 <= 14 else many
 
+
+UNITS = "одна две три четыре пять шесть семь восемь девять".split()
+TEENS = "десять одиннадцать двенадцать тринадцать четырнадцать пятнадцать шестнадцать семнадцать восемнадцать девятнадцать".split()
+TENS = {2: "двадцать", 3: "тридцать", 4: "сорок", 5: "пятьдесят"}
+
+
+def feminine(n):
+    """1 to 59 as a Russian says them of minutes or seconds, which are feminine nouns."""
+    if n < 10:
+        return UNITS[n - 1]
+    if n < 20:
+        return TEENS[n - 10]
+    return TENS[n // 10] + ("" if n % 10 == 0 else " " + UNITS[n % 10 - 1])
+
+
+COUNTS = {feminine(n): n for n in range(1, 60)}
 
 game = start(language="ru")
 expect("1", r"Ряд 1, позиция 1: 1\.?")
@@ -166,10 +183,11 @@ expect("Return", re.escape("Ряд 1: 1 1 1 1. На своём месте: 1, н
 subprocess.run(["setxkbmap", "ru"], check=True)  # T's place types a Cyrillic letter, the digits stay
 _, said = press("Cyrillic_ie")
 subprocess.run(["setxkbmap", "us"], check=True)
-counts = [int(n) for n in re.findall(r"\d+", said[0][1])] if len(said) == 1 else []
-m, sec = counts if len(counts) == 2 else (0, 0)
-wanted = "%s %d %s %d %s." % (russian(m, "Осталась", "Осталось", "Осталось"), m, russian(m, "минута", "минуты", "минут"),
-                              sec, russian(sec, "секунда", "секунды", "секунд"))
+found = re.fullmatch(r"\w+ (.+) минут\w* и (.+) секунд\w*\.", said[0][1]) if len(said) == 1 else None
+m, sec = (COUNTS.get(found.group(1), 1), COUNTS.get(found.group(2), 1)) if found else (1, 1)
+wanted = "%s %s %s и %s %s." % (russian(m, "Осталась", "Осталось", "Осталось"), feminine(m),
+                              russian(m, "минута", "минуты", "минут"), feminine(sec),
+                              russian(sec, "секунда", "секунды", "секунд"))
 if [text for _, text in said] != [wanted]:
     failures.append("ru, after T: wanted %r, heard %r" % (wanted, [text for _, text in said]))
 quit(game)

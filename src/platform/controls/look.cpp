@@ -118,6 +118,8 @@ void speakState(QWidget* control, const QString& name, const QString& state) {
     if (!name.isEmpty())
         control->setAccessibleName(state.isEmpty()
                                        ? name
+                                       //: A control's name, then what it holds or shows now, as a
+                                       //: screen reader reads them: "Time left: 2:41".
                                        : toQString(translated(TARVO_TEXT("Speech", "%1: %2"),
                                                               {name.toStdString(), state.toStdString()})));
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/services/translation.h"
 
+#include "platform/services/qt_strings.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -95,9 +97,10 @@ std::string translated(Text text, std::initializer_list<std::string_view> argume
     return withArguments(lookUp(text.context, text.english), arguments);
 }
 
-std::string translated(CountedText text, int count, std::initializer_list<std::string_view> arguments) {
+std::string translated(CountedText text, int count, std::string_view countInWords,
+                       std::initializer_list<std::string_view> arguments) {
     return withArguments(
-        lookUp(text.context, text.english, count).replace(QStringLiteral("%n"), QString::number(count)),
+        lookUp(text.context, text.english, count).replace(QStringLiteral("%n"), toQString(countInWords)),
         arguments);
 }
 

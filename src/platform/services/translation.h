@@ -30,9 +30,11 @@ constexpr Text asItStands(const char* text) { return {nullptr, text}; }
 // The text in the player's language, %1, %2 ... replaced by the arguments in turn.
 std::string translated(Text text, std::initializer_list<std::string_view> arguments = {});
 
-// A counted text in the language's form for the count, %n replaced by it ("1 second", "2
-// seconds"), and %1, %2 ... by the arguments: the whole sentence agrees with the count.
-std::string translated(CountedText text, int count, std::initializer_list<std::string_view> arguments = {});
+// A counted text in the language's form for the count, %n replaced by the count as the caller
+// words it ("1 second", "2 seconds", "одна секунда"), and %1, %2 ... by the arguments: the whole
+// sentence agrees with the count.
+std::string translated(CountedText text, int count, std::string_view countInWords,
+                       std::initializer_list<std::string_view> arguments = {});
 
 // Takes the first of the desktop's languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) that has a
 // translation, else English, for the game's texts and the toolkit's own; installs them into

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarvo::platform {
+
+// The count spelled out by one of the language's rule sets in ICU ("%spellout-cardinal-feminine"
+// gives 21 in Russian as "двадцать одна"), for a voice that would read a digit in the wrong
+// gender. In digits where the language or the rule set is unknown.
+std::string spelledOut(int count, std::string_view ruleSet, std::string_view language);
+
+}  // namespace tarvo::platform
