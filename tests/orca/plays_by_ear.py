@@ -184,12 +184,15 @@ subprocess.run(["setxkbmap", "ru"], check=True)  # T's place types a Cyrillic le
 _, said = press("Cyrillic_ie")
 subprocess.run(["setxkbmap", "us"], check=True)
 found = re.fullmatch(r"\w+ (.+) минут\w* и (.+) секунд\w*\.", said[0][1]) if len(said) == 1 else None
-m, sec = (COUNTS.get(found.group(1), 1), COUNTS.get(found.group(2), 1)) if found else (1, 1)
-wanted = "%s %s %s и %s %s." % (russian(m, "Осталась", "Осталось", "Осталось"), feminine(m),
-                              russian(m, "минута", "минуты", "минут"), feminine(sec),
-                              russian(sec, "секунда", "секунды", "секунд"))
-if [text for _, text in said] != [wanted]:
-    failures.append("ru, after T: wanted %r, heard %r" % (wanted, [text for _, text in said]))
+if not found or found.group(1) not in COUNTS or found.group(2) not in COUNTS:
+    failures.append("ru, after T: wanted the time, its counts in words of the feminine, heard %r" % [text for _, text in said])
+else:
+    m, sec = COUNTS[found.group(1)], COUNTS[found.group(2)]
+    wanted = "%s %s %s и %s %s." % (russian(m, "Осталась", "Осталось", "Осталось"), feminine(m),
+                                   russian(m, "минута", "минуты", "минут"), feminine(sec),
+                                   russian(sec, "секунда", "секунды", "секунд"))
+    if said[0][1] != wanted:
+        failures.append("ru, after T: wanted %r, heard %r" % (wanted, said[0][1]))
 quit(game)
 
 for failure in failures:
