@@ -2,8 +2,11 @@
 // The countdown: one step per second of the time of day, minutes borrowed, the loss on time.
 #include "control/clock.h"
 #include "control/levels.h"
+#include "control/start_up.h"
 #include "game/module1.h"
 #include "support/board_test.h"
+#include "ui/about_window.h"
+#include "ui/rules_window.h"
 #include "windows/board_window.h"
 
 #include <QLabel>
@@ -173,6 +176,35 @@ private slots:
     void theRunningTimerDrivesTheClock() {
         game_.clock.second = 1;
         QVERIFY(QTest::qWaitFor([] { return clockBox() == "2:44"; }, 5000));
+    }
+
+    // How to play covers the board: over a minute of reading on Hard loses nothing; the clock goes
+    // on from where it stood. About does not cover it, and the clock runs on under it.
+    void theRulesStopTheClockWhileTheyAreOpen() {
+        game_.draws.queueCode("1234");
+        dispatch(hHard_Click);
+        auto* timer = boardWidget()->findChild<QTimer*>("Timer1");
+        game_.clock.second = (game_.clock.second + 2) % 60;
+        dispatch(Timer1_Timer);
+        dispatch(Timer1_Timer);
+        QCOMPARE(clockBox(), QString("0:54"));
+        dispatch(hHowToPlay_Click);
+        for (int s = 0; s < 75; ++s) {  // the timer, were it running, would step each second
+            game_.clock.second = (game_.clock.second + 1) % 60;
+            if (timer->isActive())
+                dispatch(Timer1_Timer);
+        }
+        QCOMPARE(clockBox(), QString("0:54"));
+        dispatch(Form3_Command1_Click);
+        dispatch(Timer1_Timer);  // in the second the rules closed: a whole second is still to come
+        QCOMPARE(clockBox(), QString("0:54"));
+        QCOMPARE(countDown(), countdownFrom(0, 54));
+        expectLostOnTime();
+
+        dispatch(nNew_Click);
+        dispatch(aAbout_Click);
+        QVERIFY(boardWidget()->findChild<QTimer*>("Timer1")->isActive());
+        dispatch(Form2_Command1_Click);
     }
 
     void afterAWinTheClockStopsAtItsLastValue() {

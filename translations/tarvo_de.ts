@@ -217,10 +217,6 @@ Die eigenen Optionen der Grafikbibliothek, etwa -platform NAME und -style NAME, 
         <translation>Finde den verborgenen Code: vier Ziffern, jede von 1 bis 6; eine Ziffer kann mehrmals vorkommen.</translation>
     </message>
     <message>
-        <source>Drag a digit tile onto a slot of the current row, or click the tile and then the slot. When the row is full, press Show.</source>
-        <translation>Ziehe eine Ziffer auf ein Feld der aktuellen Reihe, oder klicke die Ziffer und dann das Feld an. Ist die Reihe voll, drücke „Prüfen“.</translation>
-    </message>
-    <message>
         <source>Show scores the row: a black peg for each right digit in its right place, a white peg for each right digit in another place.</source>
         <translation>„Prüfen“ bewertet die Reihe: ein schwarzer Stift für jede richtige Ziffer an der richtigen Stelle, ein weißer für jede richtige Ziffer an der falschen Stelle.</translation>
     </message>
@@ -229,12 +225,16 @@ Die eigenen Optionen der Grafikbibliothek, etwa -platform NAME und -style NAME, 
         <translation>Spielanleitung</translation>
     </message>
     <message>
-        <source>You have six tries. The clock runs from the start of the game: %1 on Easy, %2 on Normal, %3 on Hard.</source>
-        <translation>Du hast sechs Versuche. Ab Spielbeginn läuft die Uhr: %1 auf der leichten Stufe, %2 auf der normalen, %3 auf der schweren.</translation>
-    </message>
-    <message>
         <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return acts as Show; Up and Down move between the rows played. With a screen reader, T tells the time left.</source>
         <translation>Tasten: 1 bis 6 setzen eine Ziffer an die Cursorstelle; Pfeil links, Pfeil rechts, Pos1 und Ende bewegen den Cursor; die Eingabetaste wirkt wie „Prüfen“; Pfeil hoch und Pfeil runter wechseln zwischen den gespielten Reihen. Mit Bildschirmleser sagt T die Restzeit an.</translation>
+    </message>
+    <message>
+        <source>Drag a digit tile from the bottom right onto a slot of the current row, or click the tile and then the slot. A clicked tile stays picked for the next slot until you click it again, click elsewhere or press Escape. When the row is full, press Show.</source>
+        <translation>Ziehe eine Ziffer von unten rechts auf ein Feld der aktuellen Reihe, oder klicke die Ziffer und dann das Feld an. Eine angeklickte Ziffer bleibt für das nächste Feld ausgewählt, bis du sie erneut anklickst, woanders klickst oder Esc drückst. Ist die Reihe voll, drücke „Prüfen“.</translation>
+    </message>
+    <message>
+        <source>You have six tries. You win when a row scores four black pegs, and lose when the sixth row does not or the clock reaches 0:00. The clock runs from the start of the game: %1 on Easy, %2 on Normal, %3 on Hard; it stands still while you read these rules.</source>
+        <translation>Du hast sechs Versuche. Du gewinnst, wenn eine Reihe vier schwarze Stifte erhält, und verlierst, wenn die sechste Reihe das nicht schafft oder die Uhr 0:00 erreicht. Ab Spielbeginn läuft die Uhr: %1 auf Leicht, %2 auf Normal, %3 auf Schwer; beim Lesen dieser Anleitung steht sie still.</translation>
     </message>
 </context>
 <context>

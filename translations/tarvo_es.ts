@@ -217,10 +217,6 @@ También se aceptan las opciones propias de la biblioteca gráfica, como -platfo
         <translation>Descubre el código oculto: cuatro dígitos, cada uno del 1 al 6; un dígito puede repetirse.</translation>
     </message>
     <message>
-        <source>Drag a digit tile onto a slot of the current row, or click the tile and then the slot. When the row is full, press Show.</source>
-        <translation>Arrastra un dígito a una casilla de la fila actual o haz clic en el dígito y luego en la casilla. Cuando la fila esté llena, pulsa «Comprobar».</translation>
-    </message>
-    <message>
         <source>Show scores the row: a black peg for each right digit in its right place, a white peg for each right digit in another place.</source>
         <translation>«Comprobar» evalúa la fila: una clavija negra por cada dígito correcto en su lugar, una blanca por cada dígito correcto en otro lugar.</translation>
     </message>
@@ -229,12 +225,16 @@ También se aceptan las opciones propias de la biblioteca gráfica, como -platfo
         <translation>Cómo jugar</translation>
     </message>
     <message>
-        <source>You have six tries. The clock runs from the start of the game: %1 on Easy, %2 on Normal, %3 on Hard.</source>
-        <translation>Tienes seis intentos. El reloj corre desde que empieza la partida: %1 en el nivel fácil, %2 en el normal y %3 en el difícil.</translation>
-    </message>
-    <message>
         <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return acts as Show; Up and Down move between the rows played. With a screen reader, T tells the time left.</source>
         <translation>Teclas: del 1 al 6 ponen un dígito donde está el cursor; Izquierda, Derecha, Inicio y Fin lo mueven; Intro equivale a pulsar «Comprobar»; Arriba y Abajo lo llevan de una fila ya jugada a otra. Con un lector de pantalla, T dice el tiempo restante.</translation>
+    </message>
+    <message>
+        <source>Drag a digit tile from the bottom right onto a slot of the current row, or click the tile and then the slot. A clicked tile stays picked for the next slot until you click it again, click elsewhere or press Escape. When the row is full, press Show.</source>
+        <translation>Arrastra un dígito de la esquina inferior derecha a una casilla de la fila actual o haz clic en el dígito y luego en la casilla; seguirá seleccionado para la siguiente hasta que hagas clic de nuevo en él o en otro sitio, o pulses Esc. Cuando la fila esté llena, pulsa «Comprobar».</translation>
+    </message>
+    <message>
+        <source>You have six tries. You win when a row scores four black pegs, and lose when the sixth row does not or the clock reaches 0:00. The clock runs from the start of the game: %1 on Easy, %2 on Normal, %3 on Hard; it stands still while you read these rules.</source>
+        <translation>Tienes seis intentos. Ganas cuando una fila obtiene cuatro clavijas negras y pierdes si la sexta fila no lo consigue o el reloj llega a 0:00. El reloj corre desde que empieza la partida: %1 en el nivel fácil, %2 en el normal y %3 en el difícil; se detiene mientras lees estas reglas.</translation>
     </message>
 </context>
 <context>

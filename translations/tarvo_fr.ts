@@ -217,10 +217,6 @@ Les options propres à la bibliothèque graphique, comme -platform NOM et -style
         <translation>Trouvez le code secret&#xa0;: quatre chiffres de 1 à 6&#xa0;; un même chiffre peut revenir plusieurs fois.</translation>
     </message>
     <message>
-        <source>Drag a digit tile onto a slot of the current row, or click the tile and then the slot. When the row is full, press Show.</source>
-        <translation>Faites glisser un chiffre sur une case de la rangée en cours, ou cliquez sur le chiffre puis sur la case. Quand la rangée est complète, appuyez sur «&#xa0;Vérifier&#xa0;».</translation>
-    </message>
-    <message>
         <source>Show scores the row: a black peg for each right digit in its right place, a white peg for each right digit in another place.</source>
         <translation>«&#xa0;Vérifier&#xa0;» évalue la rangée&#xa0;: une fiche noire pour chaque bon chiffre bien placé, une fiche blanche pour chaque bon chiffre mal placé.</translation>
     </message>
@@ -229,12 +225,16 @@ Les options propres à la bibliothèque graphique, comme -platform NOM et -style
         <translation>Règles du jeu</translation>
     </message>
     <message>
-        <source>You have six tries. The clock runs from the start of the game: %1 on Easy, %2 on Normal, %3 on Hard.</source>
-        <translation>Vous avez six essais. Le chrono démarre avec la partie&#xa0;: %1 au niveau facile, %2 au niveau normal, %3 au niveau difficile.</translation>
-    </message>
-    <message>
         <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return acts as Show; Up and Down move between the rows played. With a screen reader, T tells the time left.</source>
         <translation>Touches&#xa0;: 1 à 6 posent un chiffre sous le curseur&#xa0;; Gauche, Droite, Début et Fin le déplacent&#xa0;; Entrée équivaut à «&#xa0;Vérifier&#xa0;»&#xa0;; Haut et Bas passent d’une rangée jouée à l’autre. Avec un lecteur d’écran, T annonce le temps restant.</translation>
+    </message>
+    <message>
+        <source>Drag a digit tile from the bottom right onto a slot of the current row, or click the tile and then the slot. A clicked tile stays picked for the next slot until you click it again, click elsewhere or press Escape. When the row is full, press Show.</source>
+        <translation>Faites glisser un des chiffres en bas à droite sur une case de la rangée en cours, ou cliquez sur le chiffre puis sur la case&#xa0;: il reste sélectionné pour la case suivante jusqu’à un nouveau clic dessus, un clic ailleurs ou Échap. Quand la rangée est complète, appuyez sur «&#xa0;Vérifier&#xa0;».</translation>
+    </message>
+    <message>
+        <source>You have six tries. You win when a row scores four black pegs, and lose when the sixth row does not or the clock reaches 0:00. The clock runs from the start of the game: %1 on Easy, %2 on Normal, %3 on Hard; it stands still while you read these rules.</source>
+        <translation>Vous avez six essais. Vous gagnez si une rangée obtient quatre fiches noires et perdez si la sixième n’y parvient pas ou si le chrono atteint 0:00. Le chrono démarre avec la partie&#xa0;: %1 au niveau facile, %2 en normal, %3 en difficile&#xa0;; il est en pause tant que vous lisez ces règles.</translation>
     </message>
 </context>
 <context>

@@ -217,10 +217,6 @@ Obsługiwane są też własne opcje biblioteki graficznej, takie jak -platform N
         <translation>Odgadnij ukryty kod: cztery cyfry, każda od 1 do 6; cyfry mogą się powtarzać.</translation>
     </message>
     <message>
-        <source>Drag a digit tile onto a slot of the current row, or click the tile and then the slot. When the row is full, press Show.</source>
-        <translation>Przeciągnij cyfrę na pole bieżącego rzędu albo kliknij cyfrę, a potem pole. Gdy rząd jest pełny, naciśnij „Sprawdź”.</translation>
-    </message>
-    <message>
         <source>Show scores the row: a black peg for each right digit in its right place, a white peg for each right digit in another place.</source>
         <translation>„Sprawdź” ocenia rząd: czarny kołek za każdą właściwą cyfrę na właściwym miejscu, biały za każdą właściwą cyfrę na innym miejscu.</translation>
     </message>
@@ -229,12 +225,16 @@ Obsługiwane są też własne opcje biblioteki graficznej, takie jak -platform N
         <translation>Jak grać</translation>
     </message>
     <message>
-        <source>You have six tries. The clock runs from the start of the game: %1 on Easy, %2 on Normal, %3 on Hard.</source>
-        <translation>Masz sześć prób. Zegar rusza z początkiem gry: %1 na poziomie łatwym, %2 na normalnym, %3 na trudnym.</translation>
-    </message>
-    <message>
         <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return acts as Show; Up and Down move between the rows played. With a screen reader, T tells the time left.</source>
         <translation>Klawisze od 1 do 6 wstawiają cyfrę pod kursorem; strzałki, Home i End przesuwają kursor w rzędzie, a w górę i w dół po rozegranych rzędach; Enter działa jak „Sprawdź”. Z czytnikiem ekranowym T podaje pozostały czas.</translation>
+    </message>
+    <message>
+        <source>Drag a digit tile from the bottom right onto a slot of the current row, or click the tile and then the slot. A clicked tile stays picked for the next slot until you click it again, click elsewhere or press Escape. When the row is full, press Show.</source>
+        <translation>Przeciągnij cyfrę z prawego dolnego rogu na pole bieżącego rzędu albo kliknij cyfrę, a potem pole. Kliknięta cyfra pozostaje wybrana dla kolejnych pól, dopóki nie klikniesz jej ponownie lub gdzie indziej albo nie naciśniesz Esc. Gdy rząd jest pełny, naciśnij „Sprawdź”.</translation>
+    </message>
+    <message>
+        <source>You have six tries. You win when a row scores four black pegs, and lose when the sixth row does not or the clock reaches 0:00. The clock runs from the start of the game: %1 on Easy, %2 on Normal, %3 on Hard; it stands still while you read these rules.</source>
+        <translation>Masz sześć prób. Wygrywasz, gdy rząd dostanie cztery czarne kołki, a przegrywasz, gdy nie dostanie ich szósty rząd albo zegar pokaże 0:00. Zegar rusza z początkiem gry: %1 na poziomie łatwym, %2 na normalnym, %3 na trudnym; zatrzymuje się, gdy czytasz te zasady.</translation>
     </message>
 </context>
 <context>

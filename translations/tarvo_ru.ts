@@ -217,10 +217,6 @@ The toolkit&apos;s own options, such as -platform NAME and -style NAME, are acce
         <translation>Разгадайте загаданный код: четыре цифры, каждая от 1 до 6; цифры могут повторяться.</translation>
     </message>
     <message>
-        <source>Drag a digit tile onto a slot of the current row, or click the tile and then the slot. When the row is full, press Show.</source>
-        <translation>Перетащите цифру в ячейку текущего ряда или щёлкните цифру, а затем ячейку. Заполнив ряд, нажмите «Проверить».</translation>
-    </message>
-    <message>
         <source>Show scores the row: a black peg for each right digit in its right place, a white peg for each right digit in another place.</source>
         <translation>Кнопка «Проверить» оценивает ряд: чёрная фишка — за каждую верную цифру на своём месте, белая — за каждую верную цифру не на своём месте.</translation>
     </message>
@@ -229,12 +225,16 @@ The toolkit&apos;s own options, such as -platform NAME and -style NAME, are acce
         <translation>Как играть</translation>
     </message>
     <message>
-        <source>You have six tries. The clock runs from the start of the game: %1 on Easy, %2 on Normal, %3 on Hard.</source>
-        <translation>У вас шесть попыток. Время идёт с начала игры: на лёгком уровне — %1, на обычном — %2, на сложном — %3.</translation>
-    </message>
-    <message>
         <source>Keys: 1 to 6 put a digit where the cursor stands; Left, Right, Home and End move it; Return acts as Show; Up and Down move between the rows played. With a screen reader, T tells the time left.</source>
         <translation>Клавиши: от 1 до 6 ставят цифру под курсор; стрелки влево и вправо, Home и End двигают его; Enter дублирует кнопку «Проверить»; стрелки вверх и вниз листают сыгранные ряды. При включённом чтении с экрана T сообщает оставшееся время.</translation>
+    </message>
+    <message>
+        <source>Drag a digit tile from the bottom right onto a slot of the current row, or click the tile and then the slot. A clicked tile stays picked for the next slot until you click it again, click elsewhere or press Escape. When the row is full, press Show.</source>
+        <translation>Перетащите цифру из правого нижнего угла в ячейку текущего ряда или щёлкните цифру, а затем ячейку. После щелчка цифра остаётся выбранной и для следующей ячейки, пока вы не щёлкнете по ней снова или в другом месте либо не нажмёте Esc. Заполнив ряд, нажмите «Проверить».</translation>
+    </message>
+    <message>
+        <source>You have six tries. You win when a row scores four black pegs, and lose when the sixth row does not or the clock reaches 0:00. The clock runs from the start of the game: %1 on Easy, %2 on Normal, %3 on Hard; it stands still while you read these rules.</source>
+        <translation>У вас шесть попыток. Победа — если ряд набрал четыре чёрные фишки, проигрыш — если их нет и в шестом ряду или время дошло до 0:00. Время идёт с начала игры (%1 на лёгком уровне, %2 на обычном, %3 на сложном) и замирает, пока вы читаете правила.</translation>
     </message>
 </context>
 <context>

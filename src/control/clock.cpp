@@ -6,6 +6,8 @@
 #include "platform/services/conversions.h"
 #include "platform/services/time_of_day.h"
 
+#include <utility>
+
 namespace tarvo {
 
 std::string clockText(int minutes, int seconds) {
@@ -56,6 +58,18 @@ void runClock(const Level& level) {
 void Timer1_Timer() {
     for (const Level& level : kLevels)
         runClock(level);
+}
+
+void pauseClock() {
+    Module1.ClockPaused = Form1().Timer1.isEnabled();
+    Form1().Timer1.setEnabled(false);
+}
+
+void resumeClock() {
+    if (!std::exchange(Module1.ClockPaused, false))
+        return;
+    Module1.NextTickSecond = Integer((platform::secondOfMinute() + 1) % 60);
+    Form1().Timer1.setEnabled(true);
 }
 
 void Text1_Change() {

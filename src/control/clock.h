@@ -18,6 +18,11 @@ bool stepIsDue(int second, int awaitedSecond);
 // off, borrows a minute where the level allows, and ends the game when the time runs out.
 void Timer1_Timer();
 
+// The rules cover the board, so reading them costs no time: the clock stands still until they
+// close, then goes on from the time it showed, a whole second later. A stopped clock stays so.
+void pauseClock();
+void resumeClock();
+
 // The clock box shows the clock, whatever the player types into it: a tick at once, as the
 // timer's next would.
 void Text1_Change();

@@ -24,7 +24,7 @@ inline platform::FormSpec formOverBoard(std::string_view name, std::string_view 
     };
 }
 
-// Opens a window over the board: the board takes no input while it is open, and its clock runs on.
+// Opens a window over the board: the board takes no input while it is open.
 template <class F>
 void openOverBoard(platform::FormInstance<F>& window) {
     Form1().setEnabled(false);

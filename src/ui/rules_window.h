@@ -5,8 +5,8 @@
 
 namespace tarvo {
 
-// Help > How to play (F1): the board window takes no input while the rules are open; its clock
-// runs on.
+// Help > How to play (F1): the board window takes no input and its clock stands still while the
+// rules are open.
 void hHowToPlay_Click();
 
 // "OK", and every other way of closing the window: back to the board window.
