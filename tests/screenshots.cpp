@@ -73,7 +73,8 @@ int main(int argc, char** argv) {
     for (const Shot shot :
          {Shot{"en", Scene::InProgress}, Shot{"en", Scene::Won}, Shot{"en", Scene::LostOnTime},
           Shot{"en", Scene::About}, Shot{"de", Scene::Won}, Shot{"fr", Scene::Won}, Shot{"ru", Scene::Won},
-          Shot{"en", Scene::HowToPlay}, Shot{"de", Scene::HowToPlay}, Shot{"en", Scene::TilePicked}}) {
+          Shot{"en", Scene::HowToPlay}, Shot{"de", Scene::HowToPlay}, Shot{"en", Scene::TilePicked},
+          Shot{"en", Scene::ReviewingRows}}) {
         tarvo::platform::useLanguages({shot.language});
         playInto(game, shot.scene);
         const QString suffix =

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Every caption as the player sees it, in the pixels of every state of the game and in every
 // language: whole, inside its box, where the layout puts it, and level with its neighbours.
+#include "platform/controls/label_widget.h"
 #include "platform/services/translation.h"
 #include "support/languages.h"
 #include "support/scenes.h"
@@ -20,6 +21,7 @@
 #include <map>
 #include <utility>
 
+using namespace tarvo;
 using namespace tarvo::testing;
 
 namespace {
@@ -71,6 +73,9 @@ Caption measure(QWidget* control, const QString& text) {
     Caption c{control, control->rect(), control->rect(), {}, {}, 0};
     if (auto* label = qobject_cast<QLabel*>(control)) {
         c.inside = label->contentsRect();
+        if (auto* marked = qobject_cast<platform::LabelWidget*>(label);
+            marked && marked->mark() == platform::Mark::Cursor)
+            c.inside -= QMargins(0, 0, 0, platform::cursorBarHeight() + 1);  // above the cursor's bar
         c.clear = c.inside.marginsRemoved(QMargins() + (label->frameWidth() > 0 ? 1 : 0));
     } else if (qobject_cast<QPushButton*>(control)) {  // clear of the bevel
         c.inside = control->rect().marginsRemoved(QMargins(2, 2, 2, 2));
@@ -145,8 +150,9 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<Scene>("scene");
         for (const QString& language : builtLanguages())
-            for (Scene scene : {Scene::Fresh, Scene::InProgress, Scene::Won, Scene::LostOnSixthRow,
-                                Scene::LostOnTime, Scene::About, Scene::HowToPlay, Scene::TilePicked})
+            for (Scene scene :
+                 {Scene::Fresh, Scene::InProgress, Scene::Won, Scene::LostOnSixthRow, Scene::LostOnTime,
+                  Scene::About, Scene::HowToPlay, Scene::TilePicked, Scene::ReviewingRows})
                 QTest::addRow("%s %s", qPrintable(language), qPrintable(sceneName(scene)))
                     << language << scene;
     }

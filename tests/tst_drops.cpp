@@ -2,6 +2,7 @@
 // Dragging digit tiles onto slots, delivered as the toolkit delivers drags, and typing digits,
 // which drops them where the keyboard's cursor stands.
 #include "game/module1.h"
+#include "platform/controls/label_widget.h"
 #include "platform/input/held_keys.h"
 #include "platform/input/key_arrivals.h"
 #include "support/board_test.h"
@@ -17,6 +18,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 using namespace tarvo;
@@ -46,17 +49,34 @@ QString allCaptions() {
     return captions;
 }
 
-// The slot that shows the cursor, as "row 1 position 3", read off its pixels: the middle of the
-// slot's top edge, inside the border, takes the highlight colour. Empty when no slot shows it.
+// Whether a label shows the cursor (a bar: the middle of its bottom edge, inside the border, in
+// the mark's colour, and its face above not) or is picked (its face in the mark's colour), by its pixels.
+bool barred(QWidget* label) {
+    const QImage look = label->grab().toImage();
+    return look.pixelColor(label->width() / 2, label->height() - 3) == platform::markColor() &&
+           look.pixelColor(4, 4) != platform::markColor();
+}
+bool filled(QWidget* label) { return label->grab().toImage().pixelColor(4, 4) == platform::markColor(); }
+
+// The contrast ratio of two colours, as the accessibility guidelines define it.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The slot that shows the cursor, as "row 1 position 3"; empty when no slot shows it.
 QString cursorSeen() {
     QString seen;
     for (int r = 1; r <= 6; ++r)
-        for (int p = 1; p <= 4; ++p) {
-            auto* slot = control<QLabel>(slotName(r, p));
-            if (slot->grab().toImage().pixelColor(slot->width() / 2, 2) ==
-                slot->palette().color(QPalette::Highlight))
+        for (int p = 1; p <= 4; ++p)
+            if (barred(control<QLabel>(slotName(r, p))))
                 seen += QString("row %1 position %2").arg(r).arg(p);
-        }
     return seen;
 }
 
@@ -193,16 +213,16 @@ private slots:
         QTest::addColumn<QString>("picked");
         QTest::newRow("a tile, then a slot") << "tile 3, slot 1 2"
                                              << " 3  "
-                                             << "";
-        QTest::newRow("picked up, it shows") << "tile 3"
-                                             << "    "
                                              << "Label61";
         QTest::newRow("the same tile again puts it down") << "tile 3, tile 3, slot 1 2"
                                                           << "    "
                                                           << "";
         QTest::newRow("another tile takes its place") << "tile 3, tile 5, slot 1 1"
                                                       << "5   "
-                                                      << "";
+                                                      << "Label63";
+        QTest::newRow("placed, it stays picked for the next slot") << "tile 1, slot 1 1, slot 1 3"
+                                                                   << "1 1 "
+                                                                   << "Label59";
         QTest::newRow("a click elsewhere puts it down") << "tile 3, Image1, slot 1 1"
                                                         << "    "
                                                         << "";
@@ -217,10 +237,10 @@ private slots:
                                                            << "";
         QTest::newRow("a touch tap") << "tap 6, slot 1 4"
                                      << "   6"
-                                     << "";
-        QTest::newRow("a drag with a tile picked up") << "tile 1, drag 2 to 1 3, slot 1 4"
-                                                      << "  21"
-                                                      << "";
+                                     << "Label64";
+        QTest::newRow("a drag puts it down") << "tile 1, drag 2 to 1 3, slot 1 4"
+                                             << "  2 "
+                                             << "";
     }
     void clicksPlaceATileAsADragWould() {
         QFETCH(QString, clicks);
@@ -237,7 +257,9 @@ private slots:
                 const QPoint at = tile->mapTo(tile->window(), tile->rect().center());
                 QTest::touchEvent(tile->window(), touchScreen_.get()).press(0, at);
                 QTest::touchEvent(tile->window(), touchScreen_.get()).release(0, at);
-            } else if (w[0] == "drag") {
+            } else if (w[0] == "drag") {  // as a drag begins, then ends on the slot
+                QEvent started(platform::dragStartEventType());
+                QCoreApplication::sendEvent(control<QWidget>(tileName(w[1].toInt())), &started);
                 QVERIFY(dropTile(w[1].toInt(), w[3].toInt(), w[4].toInt()));
             } else if (w[0] == "Escape") {
                 pressKeys("Escape");
@@ -246,11 +268,11 @@ private slots:
             }
         }
         QCOMPARE(captionsOf(1), row1);
-        QString highlighted;
+        QString seenPicked;
         for (int d = 1; d <= 6; ++d)
-            if (control<QLabel>(tileName(d))->backgroundRole() == QPalette::Highlight)
-                highlighted += tileName(d);
-        QCOMPARE(highlighted, picked);
+            if (filled(control<QLabel>(tileName(d))))
+                seenPicked += tileName(d);
+        QCOMPARE(seenPicked, picked);
     }
 
     void typedDigitsDropWhereTheCursorStands_data() {
@@ -351,11 +373,31 @@ private slots:
         QCOMPARE(captionsOf(2), QString("2222"));
         QCOMPARE(Module1.CurrentRow, Byte(3));
         QCOMPARE(cursorSeen(), QString("row 3 position 1"));
-        pressKeys("Up Up");  // a scored row is under review, and shows no mark
-        QCOMPARE(cursorSeen(), QString());
+        pressKeys("Up Up");  // a scored row under review shows where the cursor stands
+        QCOMPARE(cursorSeen(), QString("row 1 position 1"));
         pressKeys("5");  // typing goes back to the active row
         QCOMPARE(captionsOf(3), QString("5   "));
         QCOMPARE(cursorSeen(), QString("row 3 position 2"));
+    }
+
+    // The cursor is framed and a picked tile filled, each at 3:1 or more against the board's grey
+    // and the faces beside it.
+    void theCursorAndAPickedTileLookApart() {
+        pressKeys("1");
+        QTest::mouseClick(control<QWidget>(tileName(3)), Qt::LeftButton);
+        QWidget* slot = control<QWidget>(slotName(1, 2));
+        QWidget* tile = control<QWidget>(tileName(3));
+        QVERIFY(barred(slot) && !filled(slot));
+        QVERIFY(filled(tile) && !barred(tile));
+        const QImage board = boardWidget()->grab().toImage();
+        const QPoint besideSlot = slot->mapTo(boardWidget(), QPoint(-3, slot->height() / 2));
+        const QColor grey = board.pixelColor(besideSlot);
+        const QColor face = slot->grab().toImage().pixelColor(5, slot->height() / 2);
+        for (const QColor& around : {grey, face})
+            QVERIFY2(contrast(platform::markColor(), around) >= 3.0,
+                     qPrintable(QString("%1 against %2: %3")
+                                    .arg(platform::markColor().name(), around.name())
+                                    .arg(contrast(platform::markColor(), around))));
     }
 
     void aMousePlayerNeverSeesTheCursor() {

@@ -24,11 +24,11 @@ void Tile_Click(platform::Label& tile) {
     board.pickUp(board.picked() == digit ? 0 : digit);
 }
 
+// The tile stays picked for the next slot; a slot that does not take it is a click elsewhere.
 void Slot_Click(platform::Label& slot) {
     BoardWindow& board = Form1();
-    if (board.picked())
-        board.tile(board.picked()).dropOn(slot);
-    board.pickUp(0);
+    if (!board.picked() || !board.tile(board.picked()).dropOn(slot))
+        board.pickUp(0);
 }
 
 void Form_ClickElsewhere() { Form1().pickUp(0); }

@@ -34,19 +34,18 @@ platform::Image& BoardWindow::peg(int row, int position) { return pegs_[gridInde
 platform::Label& BoardWindow::tile(int digit) { return element(tiles_, digit, "Tile"); }
 
 void BoardWindow::placeCursor(int row, int position, bool shown) {
-    static_cast<void>(gridIndex(row, position));
+    const std::size_t at = gridIndex(row, position);
     cursor_ = {row, position, shown};
-    for (int r = 1; r <= 6; ++r)
-        for (int p = 1; p <= 4; ++p) {
-            platform::Label& s = slot(r, p);
-            s.setMarked(shown && r == row && p == position && s.isEnabled());
-        }
+    for (std::size_t k = 0; k < slots_.size(); ++k)
+        if (k != at)
+            slots_[k].setMark(platform::Mark::None);
+    slots_[at].setMark(shown ? platform::Mark::Cursor : platform::Mark::None);  // the newest last
 }
 
 void BoardWindow::pickUp(int digit) {
     picked_ = digit >= 1 && digit <= 6 && tile(digit).isEnabled() ? digit : 0;
     for (int d = 1; d <= 6; ++d)
-        tile(d).setMarked(d == picked_);
+        tile(d).setMark(d == picked_ ? platform::Mark::Picked : platform::Mark::None);
 }
 
 const std::string& BoardWindow::scoreInWords(int row) const {

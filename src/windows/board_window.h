@@ -38,7 +38,8 @@ public:
         bool shown = false;
     };
     const Cursor& cursor() const { return cursor_; }
-    // Puts the cursor on a slot; the slot shows it while the cursor shows and the slot takes digits.
+    // Puts the cursor on a slot, of the active row or of a row under review; the slot shows it
+    // while the cursor shows.
     void placeCursor(int row, int position, bool shown);
 
     // The tile a click picked up, to be put on the next slot clicked; 0 for none.

@@ -29,6 +29,7 @@ constexpr SceneSetup kScenes[] = {
     {Scene::About, "about", "6152", "1234 5566 6125 61"},
     {Scene::HowToPlay, "how-to-play", "6152", "1234 5"},
     {Scene::TilePicked, "tile-picked", "6152", "1234 5"},
+    {Scene::ReviewingRows, "reviewing-rows", "6152", "1234 5566 6125"},
 };
 
 const SceneSetup& setupOf(Scene scene) {
@@ -61,8 +62,12 @@ void playInto(FixedGame& game, Scene scene) {
         menuItem("aAbout")->trigger();
     if (scene == Scene::HowToPlay)
         menuItem("hHowToPlay")->trigger();
-    if (scene == Scene::TilePicked)
+    if (scene == Scene::TilePicked) {
+        pressKeys("End");
         QTest::mouseClick(control<QWidget>(tileName(3)), Qt::LeftButton);
+    }
+    if (scene == Scene::ReviewingRows)
+        pressKeys("Up Up");
 }
 
 void runClock(FixedGame& game, int seconds) {

@@ -17,7 +17,8 @@ enum class Scene {
     LostOnTime,      // the clock ran out during the second row
     About,           // the About window over a game in progress
     HowToPlay,       // the How to play window over a game in progress
-    TilePicked,      // a game in progress, the tile 3 picked up by a click
+    TilePicked,      // a game in progress, the keys' cursor on a slot and the tile 3 picked up by a click
+    ReviewingRows,   // three rows scored, the keys' cursor gone up to review the second
 };
 
 // A name for a scene, for test rows and file names: "in-progress", "lost-on-time", ...

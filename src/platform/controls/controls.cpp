@@ -72,7 +72,7 @@ bool Label::dropOn(Label& target) const {
     target.widget().dropFrom(source, QRectF(target.widget().rect()).center());
     return true;
 }
-void Label::setMarked(bool marked) { widget().setMarked(marked); }
+void Label::setMark(Mark mark) { widget().setMark(mark); }
 
 ImageWidget& Image::widget() const { return live(widget_); }
 const Picture& Image::picture() const { return widget().picture; }

@@ -13,6 +13,10 @@ class LabelWidget;
 
 enum class DragMode { Manual, Automatic };
 
+// How a label stands out: as the place where the keys act (a dark bar along its bottom), or as picked up to
+// be placed (filled dark). Both keep 3:1 against the board's grey and the label's own face.
+enum class Mark { None, Cursor, Picked };
+
 struct LabelSpec {
     std::string name{};
     TwipsRect rect{};
@@ -51,9 +55,9 @@ public:
     // enabled, this one a drag source, target a drop target); returns whether target took it.
     bool dropOn(Label& target) const;
 
-    // The mark of the place where the keyboard acts: the highlight a drop target shows while a
-    // drag hovers over it.
-    void setMarked(bool marked);
+    // A cursor is told to a magnifier that follows the keyboard each time it is set, moved or
+    // not: it shows the label as selected, which a screen reader leaves unsaid.
+    void setMark(Mark mark);
 
 private:
     LabelWidget& widget() const;

@@ -17,6 +17,10 @@ ClickElsewhere::ClickElsewhere(FormWindow* window, Handler handler) : QObject(wi
 }
 
 bool ClickElsewhere::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == dragStartEventType()) {  // a drag is not a click on its label
+        dispatchFrom(formWindowOf(watched), handler_);
+        return false;
+    }
     if (event->type() != QEvent::MouseButtonPress)
         return false;
     const auto* press = static_cast<QMouseEvent*>(event);

@@ -10,7 +10,7 @@ namespace tarvo::platform {
 class FormWindow;
 
 // Raises a handler on a press of the mouse, or a tap, anywhere in a window below its menu bar
-// but on an enabled label that takes clicks.
+// but on an enabled label that takes clicks, and as a drag from a label begins.
 class ClickElsewhere final : public QObject {
     Q_OBJECT
 public:
