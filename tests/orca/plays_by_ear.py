@@ -8,7 +8,10 @@ import os
 import re
 import subprocess
 import sys
+import threading
 import time
+
+import pyatspi
 
 GAME = sys.argv[1]
 SPOKEN = os.environ["TARVO_SPOKEN"]
@@ -24,6 +27,39 @@ def spoken():
     entries = [line.split("\t", 2) for line in lines]
     return [(float(t), text, i + 1 < len(entries) and entries[i + 1][1:] == ["said", text])
             for i, (t, what, text) in enumerate(entries) if what == "begun"]
+
+
+# What a magnifier that follows the keyboard listens to on the accessibility bus, as it arrives:
+# (type, detail1, the source's name, its extents on the screen).
+BUS = []
+WINDOW = {}  # the board's place on the screen
+
+
+def on_bus_event(event):
+    try:
+        box = event.source.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        BUS.append((event.type, event.detail1, event.source.name, (box.x, box.y, box.width, box.height)))
+    except Exception as error:  # the source may be gone already
+        BUS.append((event.type, event.detail1, repr(error), None))
+
+
+pyatspi.Registry.registerEventListener(on_bus_event, "object:state-changed:focused",
+                                       "object:state-changed:selected", "object:text-caret-moved")
+threading.Thread(target=pyatspi.Registry.start, daemon=True).start()
+
+
+def expect_magnified(key, since, row, position):
+    """Since the key, the last event a magnifier follows selects the slot under the cursor, with
+    that slot's extents: a box of a slot's size inside the board."""
+    events = BUS[since:]
+    print("%-10s bus: %r" % ("", events), flush=True)
+    chosen = [e for e in events if e[1] == 1]
+    name, box = (chosen[-1][2], chosen[-1][3]) if chosen else ("", None)
+    inside = box and WINDOW and WINDOW["X"] <= box[0] and box[0] + box[2] <= WINDOW["X"] + WINDOW["WIDTH"] and \
+        WINDOW["Y"] <= box[1] and box[1] + box[3] <= WINDOW["Y"] + WINDOW["HEIGHT"]
+    if not name.startswith("Row %d, position %d" % (row, position)) or not inside or not 15 <= box[2] <= 40:
+        failures.append("after %s: wanted a magnifier led to row %d, position %d, the bus carried %r"
+                        % (key, row, position, chosen[-1:] or events))
 
 
 def utterances():
@@ -64,9 +100,13 @@ def press(keys, delay=0):
     return pressed, said
 
 
-def expect(key, wanted, within=None):
-    """The key makes the game say exactly one thing, matching the pattern `wanted`."""
+def expect(key, wanted, within=None, cursor=None):
+    """The key makes the game say exactly one thing, matching the pattern `wanted`; a magnifier is
+    led to the cursor's (row, position) if given."""
+    since = len(BUS)
     pressed, said = press(key)
+    if cursor:
+        expect_magnified(key, since, *cursor)
     texts = [text for _, text in said]
     if len(said) != 1 or not re.fullmatch(wanted, texts[0]):
         failures.append("after %s: wanted %r once, heard %r" % (key, wanted, texts))
@@ -102,6 +142,9 @@ def start(*arguments, language=None):
     found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tarvo$"],
                            capture_output=True, text=True, timeout=30)
     subprocess.run(["xdotool", "windowactivate", "--sync", found.stdout.split()[0]], check=True)
+    geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", found.stdout.split()[0]],
+                              capture_output=True, text=True, check=True).stdout
+    WINDOW.update((k, int(v)) for k, v in re.findall(r"(\w+)=(\d+)", geometry))
     print("%-10s %s" % ("(start)", [text for _, text in heard_after(pos, quiet=1.5, limit=15)]), flush=True)
     return game
 
@@ -112,16 +155,19 @@ def quit(game):
 
 
 # A game won by keys: the cursor, an incomplete row, every score, a review, the time, the ending.
+# Each key leads a magnifier to the slot under the cursor, and Orca says nothing of it.
 game = start()
-expect("1", r"Row 1, position 1: 1\.?")
-expect("Right", r"Row 1, position 3, empty\.?")
-expect("Left", r"Row 1, position 2, empty\.?")
-expect("Return", r"Row 1, position 2 is empty\.")
-for key, place in [("1", 2), ("1", 3), ("1", 4)]:
-    expect(key, r"Row 1, position %d: 1\.?" % place)
+expect("1", r"Row 1, position 1: 1\.?", cursor=(1, 2))
+expect("2", r"Row 1, position 2: 2\.?", cursor=(1, 3))
+expect("Right", r"Row 1, position 4, empty\.?", cursor=(1, 4))
+expect("3", r"Row 1, position 4: 3\.?", cursor=(1, 4))
+expect("Home", r"Row 1, position 1: 1\.?", cursor=(1, 1))
+expect("Return", r"Row 1, position 3 is empty\.")
+for place in range(1, 5):
+    expect("1", r"Row 1, position %d: 1\.?" % place)
 expect("Return", r"Row 1: 1 1 1 1\. 1 in place, 0 out of place\.", within=1.0)
 expect("3", r"Row 2, position 1: 3\.?")
-expect("Up", r"Row 1: 1 1 1 1\. 1 in place, 0 out of place\.")
+expect("Up", r"Row 1: 1 1 1 1\. 1 in place, 0 out of place\.", cursor=(1, 2))
 expect("Down", r"Row 2, position 2, empty\.?")
 expect_silence("Tab")  # the clock box is not on Tab's way: its ticks are never read out
 expect("t", r"(2 minutes( \d+ seconds?)?|1 minute \d+ seconds?) left\.?")
