@@ -196,7 +196,7 @@ private slots:
         }
         QCOMPARE(clockBox(), QString("0:54"));
         dispatch(Form3_Command1_Click);
-        dispatch(Timer1_Timer);  // in the second the rules closed: a whole second is still to come
+        dispatch(Timer1_Timer);  // no step in the second the rules closed
         QCOMPARE(clockBox(), QString("0:54"));
         QCOMPARE(countDown(), countdownFrom(0, 54));
         expectLostOnTime();

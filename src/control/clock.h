@@ -19,7 +19,8 @@ bool stepIsDue(int second, int awaitedSecond);
 void Timer1_Timer();
 
 // The rules cover the board, so reading them costs no time: the clock stands still until they
-// close, then goes on from the time it showed, a whole second later. A stopped clock stays so.
+// close, then goes on from the time it showed at the next second of the time of day, as it
+// steps. A stopped clock stays so.
 void pauseClock();
 void resumeClock();
 
