@@ -18,8 +18,6 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include <algorithm>
-#include <cmath>
 #include <memory>
 
 using namespace tarvo;
@@ -57,18 +55,6 @@ bool barred(QWidget* label) {
            look.pixelColor(4, 4) != platform::markColor();
 }
 bool filled(QWidget* label) { return label->grab().toImage().pixelColor(4, 4) == platform::markColor(); }
-
-// The contrast ratio of two colours, as the accessibility guidelines define it.
-double contrast(const QColor& a, const QColor& b) {
-    const auto luminance = [](const QColor& c) {
-        const auto linear = [](double v) {
-            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // The slot that shows the cursor, as "row 1 position 3"; empty when no slot shows it.
 QString cursorSeen() {
@@ -378,26 +364,6 @@ private slots:
         pressKeys("5");  // typing goes back to the active row
         QCOMPARE(captionsOf(3), QString("5   "));
         QCOMPARE(cursorSeen(), QString("row 3 position 2"));
-    }
-
-    // The cursor is framed and a picked tile filled, each at 3:1 or more against the board's grey
-    // and the faces beside it.
-    void theCursorAndAPickedTileLookApart() {
-        pressKeys("1");
-        QTest::mouseClick(control<QWidget>(tileName(3)), Qt::LeftButton);
-        QWidget* slot = control<QWidget>(slotName(1, 2));
-        QWidget* tile = control<QWidget>(tileName(3));
-        QVERIFY(barred(slot) && !filled(slot));
-        QVERIFY(filled(tile) && !barred(tile));
-        const QImage board = boardWidget()->grab().toImage();
-        const QPoint besideSlot = slot->mapTo(boardWidget(), QPoint(-3, slot->height() / 2));
-        const QColor grey = board.pixelColor(besideSlot);
-        const QColor face = slot->grab().toImage().pixelColor(5, slot->height() / 2);
-        for (const QColor& around : {grey, face})
-            QVERIFY2(contrast(platform::markColor(), around) >= 3.0,
-                     qPrintable(QString("%1 against %2: %3")
-                                    .arg(platform::markColor().name(), around.name())
-                                    .arg(contrast(platform::markColor(), around))));
     }
 
     void aMousePlayerNeverSeesTheCursor() {
