@@ -5,6 +5,7 @@
 // TARVO_RANDOM_PLAY_SEQUENCES (default 200) sequences run, from seed TARVO_RANDOM_PLAY_FIRST_SEED
 // (default 0) on. TARVO_RANDOM_PLAY_SEED=n replays sequence n alone.
 #include "model/game_model.h"
+#include "platform/controls/label_widget.h"
 #include "support/board.h"
 #include "ui/about_window.h"
 #include "windows/board_window.h"
@@ -212,12 +213,12 @@ std::string pegsShown(int row) {
 // The slot that shows the keyboard's cursor, if one does: a label in the highlight colours.
 std::string enabled(bool on) { return on ? "enabled" : "disabled"; }
 
-// The highlighted labels: the cursor's slot, the picked tile.
+// The marked labels: the cursor's slot, the picked tile.
 std::string highlighted() {
     std::string s;
     for (int r = 1; r <= 6; ++r)
         for (int p = 1; p <= 4; ++p)
-            if (control<QLabel>(slotName(r, p))->backgroundRole() == QPalette::Highlight)
+            if (control<platform::LabelWidget>(slotName(r, p))->mark() == platform::Mark::Cursor)
                 s += "cursor on row " + std::to_string(r) + " position " + std::to_string(p) + "\n";
     for (int d = 1; d <= 6; ++d)
         if (control<QLabel>(tileName(d))->backgroundRole() == QPalette::Highlight)

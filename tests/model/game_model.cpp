@@ -80,9 +80,10 @@ void GameModel::clickSlot(int row, int position) {
     lastEnding_ = Ending::None;
     if (!boardTakesInput())
         return;
-    if (picked_)
-        drop(picked_, row, position);
-    picked_ = 0;
+    if (picked_ && tiles_ && rowOpen_[row - 1])
+        drop(picked_, row, position);  // and it stays picked for the next slot
+    else
+        picked_ = 0;
 }
 
 void GameModel::clickElsewhere() {
@@ -207,7 +208,7 @@ std::string GameModel::screen() const {
     for (int r = 0; r < 6; ++r)
         s += "row " + std::to_string(r + 1) + " [" + slots_[r] + "] " + pegs_[r] +
              (rowOpen_[r] ? " open\n" : " closed\n");
-    if (cursorShown_ && rowOpen_[cursorRow_ - 1])
+    if (cursorShown_)
         s += "cursor on row " + std::to_string(cursorRow_) + " position " + std::to_string(cursor_) + "\n";
     if (picked_)
         s += "tile " + std::to_string(picked_) + " picked up\n";

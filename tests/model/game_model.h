@@ -28,7 +28,7 @@ public:
     void moveCursor(Move move);
     void pressReturn() { score(); }  // the focused "Show" takes it
     // Clicks: a tile picks it up, or puts it down when it was the one up; a slot of the active
-    // row takes the tile that is up, as a drop; any other click puts it down.
+    // row takes the tile that is up, as a drop, and it stays up; any other click puts it down.
     void clickTile(int digit);
     void clickSlot(int row, int position);
     void clickElsewhere();
