@@ -210,7 +210,6 @@ std::string pegsShown(int row) {
     return pegs.toStdString();
 }
 
-// The slot that shows the keyboard's cursor, if one does: a label in the highlight colours.
 std::string enabled(bool on) { return on ? "enabled" : "disabled"; }
 
 // The marked labels: the cursor's slot, the picked tile.

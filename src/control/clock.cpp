@@ -6,8 +6,6 @@
 #include "platform/services/conversions.h"
 #include "platform/services/time_of_day.h"
 
-#include <utility>
-
 namespace tarvo {
 
 std::string clockText(int minutes, int seconds) {
@@ -60,14 +58,11 @@ void Timer1_Timer() {
         runClock(level);
 }
 
-void pauseClock() {
-    Module1.ClockPaused = Form1().Timer1.isEnabled();
-    Form1().Timer1.setEnabled(false);
-}
+void pauseClock() { Form1().Timer1.setEnabled(false); }
 
 void resumeClock() {
-    if (!std::exchange(Module1.ClockPaused, false))
-        return;
+    if (!Form1().Command1.isEnabled())
+        return;  // the game ended before the pause, and its clock with it
     Module1.NextTickSecond = Integer((platform::secondOfMinute() + 1) % 60);
     Form1().Timer1.setEnabled(true);
 }

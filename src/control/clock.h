@@ -20,7 +20,7 @@ void Timer1_Timer();
 
 // The rules cover the board, so reading them costs no time: the clock stands still until they
 // close, then goes on from the time it showed at the next second of the time of day, as it
-// steps. A stopped clock stays so.
+// steps. The clock of a game that has ended stays stopped.
 void pauseClock();
 void resumeClock();
 

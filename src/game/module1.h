@@ -59,7 +59,6 @@ struct Module {
     Integer ClockSeconds = 0;
     Integer NextTickSecond = 0;  // the second of the minute the next step waits for
     Byte MinuteBorrows = 0;
-    bool ClockPaused = false;  // stopped while the rules cover the board
 
     friend bool operator==(const Module&, const Module&) = default;
 };

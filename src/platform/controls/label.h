@@ -13,8 +13,9 @@ class LabelWidget;
 
 enum class DragMode { Manual, Automatic };
 
-// How a label stands out: as the place where the keys act (a dark bar along its bottom), or as picked up to
-// be placed (filled dark). Both keep 3:1 against the board's grey and the label's own face.
+// How a label stands out: as the place where the keys act (a dark bar along its bottom), or as
+// picked up to be placed (filled dark). Both keep 3:1 against the board's grey and the label's
+// own face.
 enum class Mark { None, Cursor, Picked };
 
 struct LabelSpec {
