@@ -16,7 +16,7 @@ test_packages=(
   valgrind
   desktop-file-utils appstream binutils-mingw-w64-x86-64
   lintian man-db
-  dbus at-spi2-core orca speech-dispatcher openbox x11-utils
+  dbus at-spi2-core orca speech-dispatcher brltty openbox x11-utils
 )
 
 case "${1:-test}" in

@@ -2,7 +2,7 @@
 // The About window: its layout, the board blocked while it is open, and every way back.
 #include "game/module1.h"
 #include "support/board_test.h"
-#include "ui/about_window.h"
+#include "ui/about.h"
 #include "windows/board_window.h"
 
 #include <QAction>
@@ -166,5 +166,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(AboutTest)
+TARVO_TEST_MAIN(AboutTest)
 #include "tst_about.moc"

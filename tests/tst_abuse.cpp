@@ -7,7 +7,7 @@
 #include "game/module1.h"
 #include "platform/services/program_folder.h"
 #include "support/board_test.h"
-#include "ui/about_window.h"
+#include "ui/about.h"
 #include "windows/board_window.h"
 
 #include <QAction>
@@ -175,5 +175,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(AbuseTest)
+TARVO_TEST_MAIN(AbuseTest)
 #include "tst_abuse.moc"

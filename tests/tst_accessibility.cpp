@@ -5,11 +5,11 @@
 #include "support/languages.h"
 
 #include "game/endings.h"
+#include "platform/screen_reader/message_bar.h"
+#include "platform/screen_reader/message_schedule.h"
 #include "platform/services/run_time_error.h"
 #include "platform/services/translation.h"
-#include "platform/speech/speech_bar.h"
-#include "platform/speech/speech_schedule.h"
-#include "ui/narration.h"
+#include "ui/board_in_words.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -45,37 +45,58 @@ const std::map<QString, QStringList> kTimeHeard = {
       "Noch zwei Minuten und einundvierzig Sekunden", "Noch vier Minuten und fünfundfünfzig Sekunden"}},
     {"fr",
      {"Il reste une seconde", "Il reste deux secondes", "Il reste vingt-et-une secondes",
-      "Il reste vingt-deux secondes", "Il reste une minute", "Il reste une minute et une seconde",
-      "Il reste deux minutes et quarante-et-une secondes",
-      "Il reste quatre minutes et cinquante-cinq secondes"}},
+      "Il reste vingt-deux secondes", "Il reste une minute", "Il reste une minute une seconde",
+      "Il reste deux minutes quarante-et-une secondes", "Il reste quatre minutes cinquante-cinq secondes"}},
     {"es",
      {"Queda un segundo", "Quedan dos segundos", "Quedan veintiún segundos", "Quedan veintidós segundos",
-      "Queda un minuto", "Queda un minuto y un segundo", "Quedan dos minutos y cuarenta y un segundos",
-      "Quedan cuatro minutos y cincuenta y cinco segundos"}},
+      "Queda un minuto", "Queda un minuto un segundo", "Quedan dos minutos cuarenta y un segundos",
+      "Quedan cuatro minutos cincuenta y cinco segundos"}},
     {"ru",
      {"Осталась одна секунда", "Осталось две секунды", "Осталась двадцать одна секунда",
-      "Осталось двадцать две секунды", "Осталась одна минута", "Осталась одна минута и одна секунда",
-      "Осталось две минуты и сорок одна секунда", "Осталось четыре минуты и пятьдесят пять секунд"}},
+      "Осталось двадцать две секунды", "Осталась одна минута", "Осталась одна минута одна секунда",
+      "Осталось две минуты сорок одна секунда", "Осталось четыре минуты пятьдесят пять секунд"}},
     {"pl",
-     {"Została jedna sekunda", "Zostały dwie sekundy", "Zostało dwadzieścia jeden sekund",
-      "Zostały dwadzieścia dwie sekundy", "Została jedna minuta", "Została jedna minuta i jedna sekunda",
-      "Zostały dwie minuty i czterdzieści jeden sekund", "Zostały cztery minuty i pięćdziesiąt pięć sekund"}},
+     {"Jedna sekunda do końca", "Dwie sekundy do końca", "Dwadzieścia jeden sekund do końca",
+      "Dwadzieścia dwie sekundy do końca", "Jedna minuta do końca", "Jedna minuta i jedna sekunda do końca",
+      "Dwie minuty i czterdzieści jeden sekund do końca",
+      "Cztery minuty i pięćdziesiąt pięć sekund do końca"}},
 };
+
+// The board speaks as if a screen reader listened, as the active window.
+struct Listening {
+    Listening() {
+        platform::setScreenReaderForTest(true);
+        boardWidget()->activateWindow();
+        QVERIFY(QTest::qWaitFor([] { return QApplication::activeWindow() == boardWidget(); }));
+    }
+    ~Listening() { platform::setScreenReaderForTest(false); }
+};
+
+// The line a braille display shows of the board at rest, as a screen reader reads it, with the
+// character at its cursor in brackets.
+QString lineAtRest() {
+    auto* line = boardWidget()->findChild<QWidget*>("ReadingLine");
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(line)->textInterface();
+    const QString all = text->text(0, text->characterCount());
+    const int caret = text->cursorPosition();
+    return all.left(caret) + '[' + all.mid(caret, 1) + ']' + all.mid(caret + 1);
+}
 
 // What the board has handed to a screen reader so far, oldest first.
 QStringList handedToTheScreenReader() {
     QStringList texts;
-    for (const QWidget* note : boardWidget()->findChildren<QWidget*>("Spoken"))
-        texts << note->accessibleName();
+    for (const QWidget* note : boardWidget()->findChildren<QWidget*>("Message"))
+        texts << note->findChild<QLabel*>()->text();
     return texts;
 }
 
-// Plays a script of what happens at each millisecond ("0 key, 0 tell S, 0 next") to a speech
+// Plays a script of what happens at each millisecond ("0 key, 0 tell S, 0 next") to a message
 // schedule: "key" reaches the window, "sent" reaches the program but not yet the window, "tell"
-// and "echo" give a text, "next" asks what may be spoken, "new" hands what is left to a new window's
-// schedule. Returns what each "next" gave: "150: S | E", or "0: wait 150".
+// and "echo" give a message, "line" changes the line at rest, "next" asks what may be handed over,
+// "new" hands what is left to a new window's schedule. Returns what each "next" gave: "150: S",
+// "150: line+S", or "0: wait 150".
 QString heardOver(const QString& script) {
-    platform::SpeechSchedule schedule;
+    platform::MessageSchedule schedule;
     std::int64_t sent = 0;
     QStringList heard;
     for (const QString& step : script.split(", ")) {
@@ -89,18 +110,19 @@ QString heardOver(const QString& script) {
             schedule.tell(word[2].toStdString());
         } else if (word[1] == "echo") {
             schedule.echo(word[2].toStdString());
+        } else if (word[1] == "line") {
+            schedule.lineChanged();
         } else if (word[1] == "new") {
-            platform::SpeechSchedule next;
+            platform::MessageSchedule next;
             for (const std::string& text : schedule.untold())
                 next.tell(text);
             schedule = next;
         } else {
-            const platform::SpeechSchedule::Turn turn = schedule.next(at, sent);
-            QStringList texts;
-            for (const std::string& text : turn.texts)
-                texts << QString::fromStdString(text);
+            const platform::MessageSchedule::Turn turn = schedule.next(at, sent);
+            QStringList handed{turn.line ? "line" : "", QString::fromStdString(turn.message.value_or(""))};
+            handed.removeAll("");
             heard << word[0] + ": " +
-                         (texts.isEmpty() ? "wait " + QString::number(turn.waitMs) : texts.join(" | "));
+                         (handed.isEmpty() ? "wait " + QString::number(turn.waitMs) : handed.join('+'));
         }
     }
     return heard.join(", ");
@@ -175,26 +197,29 @@ private slots:
     }
 
     // Orca stops speaking at each key and drops what waits: a score (S) waits for a burst of keys
-    // to pause, and is told again when the next key may have cut it; the cursor's echo (E) last.
-    void speechWaitsForTheKeysToPause_data() {
+    // to pause, and is told again when the next key may have cut it; the cursor's echo (E) last. A
+    // braille display shows one message at a time: the next waits its reading time, unless a key
+    // comes, and the line at rest is shown anew with the next turn, before its message.
+    void messagesWaitForTheKeysAndTheReader_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("heard");
         QTest::newRow("alone, at once") << "1000 tell S, 1000 next"
                                         << "1000: S";
-        QTest::newRow("a burst at 0 ms") << "0 key, 0 tell S, 0 next, 0 key, 0 echo E, 0 next, 150 next"
-                                         << "0: wait 150, 0: wait 150, 150: S | E";
+        QTest::newRow("a burst at 0 ms: the next after a reading time")
+            << "0 key, 0 tell S, 0 next, 0 key, 0 echo E, 0 next, 150 next, 1149 next, 1150 next"
+            << "0: wait 150, 0: wait 150, 150: S, 1149: wait 1, 1150: E";
         QTest::newRow("a burst at 30 ms") << "0 key, 0 tell S, 0 next, 30 key, 30 echo E, 120 next, 180 next"
-                                          << "0: wait 150, 120: wait 60, 180: S | E";
+                                          << "0: wait 150, 120: wait 60, 180: S";
         QTest::newRow("a key at 150 ms cuts it: told again")
-            << "0 key, 0 tell S, 149 next, 150 next, 150 key, 150 echo E, 300 next"
-            << "149: wait 1, 150: S, 300: S | E";
+            << "0 key, 0 tell S, 149 next, 150 next, 150 key, 150 echo E, 300 next, 1300 next"
+            << "149: wait 1, 150: S, 300: S, 1300: E";
         QTest::newRow("a key at 200 ms cuts it: told again")
             << "0 key, 0 tell S, 150 next, 200 key, 200 echo E, 350 next"
-            << "150: S, 350: S | E";
+            << "150: S, 350: S";
         QTest::newRow("a key 249 ms after it was heard may have cut it: told again")
             << "0 key, 0 tell S, 150 next, 399 key, 399 echo E, 549 next"
-            << "150: S, 549: S | E";
-        QTest::newRow("a key 250 ms after it was heard leaves it")
+            << "150: S, 549: S";
+        QTest::newRow("a key 250 ms after it was heard leaves it, and the next need not wait")
             << "0 key, 0 tell S, 150 next, 400 key, 400 echo E, 550 next"
             << "150: S, 550: E";
         QTest::newRow("a newer echo replaces one not yet said")
@@ -206,7 +231,62 @@ private slots:
         QTest::newRow("an ending behind a menu is told by the new game's window")
             << "0 key, 0 tell S, 0 echo E, 0 new, 6000 next"
             << "6000: S";
+        QTest::newRow("the line goes with the message") << "0 key, 0 line, 0 echo E, 150 next"
+                                                        << "150: line+E";
+        QTest::newRow("the line alone goes at once") << "5000 line, 5000 next"
+                                                     << "5000: line";
+        QTest::newRow("the line waits out a message's reading time")
+            << "5000 tell S, 5000 next, 5500 line, 5500 next, 6000 next"
+            << "5000: S, 5500: wait 500, 6000: line";
     }
+    void messagesWaitForTheKeysAndTheReader() {
+        QFETCH(QString, script);
+        QFETCH(QString, heard);
+        QCOMPARE(heardOver(script), heard);
+    }
+
+    // What the board hands to a screen reader after the keys, typed as a burst, with the program's
+    // own wiring: each message, whole, in the order handed over, with nothing after it for a
+    // reading time, and each within a braille display's 40 cells; and the line the display shows
+    // at rest.
+    void whatTheBoardTells_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("atRest");
+        QTest::newRow("the score after Show")
+            << "2 1 4 4 Return"
+            << QStringList{"Row 1, position 4: 4", "Row 1: 2 1 4 4. 1 in place, 2 elsewhere."}
+            << "Row 2: [_] _ _ _";
+        QTest::newRow("an empty slot")
+            << "1 Return" << QStringList{"Row 1, position 1: 1", "Row 1, position 2 is empty."}
+            << "Row 1: 1 [_] _ _";
+        QTest::newRow("a review with Up") << "1 1 1 1 Return Up"
+                                          << QStringList{"Row 1: 1 1 1 1. 1 in place, 0 elsewhere.",
+                                                         "Row 1: 1 1 1 1. 1 in place, 0 elsewhere."}
+                                          << "Row 1: [1] 1 1 1. 1 in place, 0 elsewhere.";
+        QTest::newRow("T") << "T" << QStringList{"2 minutes 45 seconds left"} << "Row 1: [_] _ _ _";
+        QTest::newRow("an ending") << "1 2 3 4 Return"
+                                   << QStringList{"Row 1, position 4: 4", "You Won ! The code was 1 2 3 4."}
+                                   << "[Y]ou Won ! The code was 1 2 3 4.";
+        QTest::newRow("a burst") << "Home 1 1 2 2 Return 3"
+                                 << QStringList{"Row 1: 1 1 2 2. 1 in place, 1 elsewhere.",
+                                                "Row 2, position 1: 3"}
+                                 << "Row 2: 3 [_] _ _";
+    }
+    void whatTheBoardTells() {
+        QFETCH(QString, keys);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, atRest);
+        const Listening listening;
+        pressKeys(keys);
+        QVERIFY(QTest::qWaitFor([&] { return handedToTheScreenReader().size() >= messages.size(); }));
+        QTest::qWait(platform::MessageSchedule::kReadingTime + 100);
+        QCOMPARE(handedToTheScreenReader(), messages);
+        QCOMPARE(lineAtRest(), atRest);
+        for (const QString& message : messages)
+            QVERIFY2(message.size() <= 40, qPrintable(message));
+    }
+
     // The clock runs out while About or a menu has the player: the ending is told when the player is
     // back on the board, by the new game's window too, and only then.
     void anEndingIsToldWhenThePlayerIsBack_data() {
@@ -217,12 +297,7 @@ private slots:
     }
     void anEndingIsToldWhenThePlayerIsBack() {
         QFETCH(QString, back);
-        struct Listening {
-            Listening() { platform::setScreenReaderForTest(true); }
-            ~Listening() { platform::setScreenReaderForTest(false); }
-        } listening;
-        boardWidget()->activateWindow();
-        QVERIFY(QTest::qWaitFor([] { return QApplication::activeWindow() == boardWidget(); }));
+        const Listening listening;
         QMenu* file = menuItem("fFile")->menu();
         if (back.startsWith("About")) {
             menuItem("aAbout")->trigger();
@@ -245,13 +320,7 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(handedToTheScreenReader(), QStringList{"You Lost ! The code was 1 2 3 4."});
     }
-
-    void speechWaitsForTheKeysToPause() {
-        QFETCH(QString, script);
-        QFETCH(QString, heard);
-        QCOMPARE(heardOver(script), heard);
-    }
 };
 
-QTEST_MAIN(AccessibilityTest)
+TARVO_TEST_MAIN(AccessibilityTest)
 #include "tst_accessibility.moc"

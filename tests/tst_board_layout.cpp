@@ -173,20 +173,21 @@ private slots:
         QVERIFY(clock->isEnabled());
     }
 
-    // Tab passes the clock box by: a screen reader would read out its every second. A click
-    // still gives it the focus, and then it takes its own keys.
-    // Neither Tab nor a click takes the keys from the board: the clock box only shows the time.
-    void showHasTheFocusAndTheKeysStayTheBoards() {
+    // The line a braille display shows has the focus, so that a screen reader builds it. Neither
+    // Tab nor a click takes the keys from the board: the clock box only shows the time, and
+    // "Show" takes its keys from the board.
+    void theReadingLineHasTheFocusAndTheKeysStayTheBoards() {
         QWidget* board = testing::boardWidget();
         board->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(board));
-        auto* show = control<QPushButton>("Command1");
+        auto* line = control<QWidget>("ReadingLine");
         auto* clock = control<QLineEdit>("Text1");
-        QCOMPARE(QApplication::focusWidget(), show);
-        QTest::keyClick(show, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), show);
+        QCOMPARE(QApplication::focusWidget(), line);
+        testing::pressKeys("Tab");
+        QCOMPARE(QApplication::focusWidget(), line);
         QTest::mouseClick(clock, Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), show);
+        QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), line);
         testing::pressKeys("1 2");
         QCOMPARE(testing::captionsOf(1), QString("12  "));
         QContextMenuEvent menu(QContextMenuEvent::Mouse, clock->rect().center(),
@@ -216,5 +217,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(BoardLayoutTest)
+TARVO_TEST_MAIN(BoardLayoutTest)
 #include "tst_board_layout.moc"

@@ -283,5 +283,5 @@ private:
     FixedGame game_;
 };
 
-QTEST_MAIN(CaptionsTest)
+TARVO_TEST_MAIN(CaptionsTest)
 #include "tst_captions.moc"

@@ -5,8 +5,8 @@
 #include "control/start_up.h"
 #include "game/module1.h"
 #include "support/board_test.h"
-#include "ui/about_window.h"
-#include "ui/rules_window.h"
+#include "ui/about.h"
+#include "ui/how_to_play.h"
 #include "windows/board_window.h"
 
 #include <QLabel>
@@ -252,5 +252,5 @@ private:
     int steps_ = 0;
 };
 
-QTEST_MAIN(ClockTest)
+TARVO_TEST_MAIN(ClockTest)
 #include "tst_clock.moc"

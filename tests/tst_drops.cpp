@@ -380,5 +380,5 @@ private:
     std::unique_ptr<QPointingDevice> touchScreen_{QTest::createTouchDevice()};  // the toolkit never frees it
 };
 
-QTEST_MAIN(DropsTest)
+TARVO_TEST_MAIN(DropsTest)
 #include "tst_drops.moc"

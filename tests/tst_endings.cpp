@@ -122,5 +122,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(EndingsTest)
+TARVO_TEST_MAIN(EndingsTest)
 #include "tst_endings.moc"

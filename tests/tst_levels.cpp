@@ -131,5 +131,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(LevelsTest)
+TARVO_TEST_MAIN(LevelsTest)
 #include "tst_levels.moc"

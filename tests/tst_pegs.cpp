@@ -141,5 +141,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PegsTest)
+TARVO_TEST_MAIN(PegsTest)
 #include "tst_pegs.moc"

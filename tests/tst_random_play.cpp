@@ -7,7 +7,7 @@
 #include "model/game_model.h"
 #include "platform/controls/label_widget.h"
 #include "support/board.h"
-#include "ui/about_window.h"
+#include "ui/about.h"
 #include "windows/board_window.h"
 
 #include <QAction>
@@ -471,5 +471,5 @@ private:
     std::map<std::string, long> reached_;
 };
 
-QTEST_MAIN(RandomPlayTest)
+TARVO_TEST_MAIN(RandomPlayTest)
 #include "tst_random_play.moc"

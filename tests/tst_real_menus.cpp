@@ -140,5 +140,5 @@ private:
     FixedGame game_;
 };
 
-QTEST_MAIN(RealMenusTest)
+TARVO_TEST_MAIN(RealMenusTest)
 #include "tst_real_menus.moc"

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -122,9 +123,18 @@ private slots:
     }
 
     // Keys alone, from the first digit to the win: main keys and keypad, the cursor moved with
-    // Home, End and Left, "Show" with Return and Enter. A digit typed after the win lands nowhere.
+    // Home, End and Left, "Show" with Return, Enter and Space. A digit typed after the win lands
+    // nowhere. "Show" looks as it did with the focus, which the board's reading line has.
     void aGameIsWonWithTheKeysAlone() {
         QVERIFY(startWithTheFocus(game_, "3612"));
+        auto* show = control<QPushButton>("Command1");
+        QWidget* line = QApplication::focusWidget();
+        const QImage looks = show->grab().toImage();
+        show->setDefault(false);
+        show->setFocus();
+        QCOMPARE(looks, show->grab().toImage());
+        show->setDefault(true);
+        line->setFocus();
         QVERIFY(click(centreOf(control<QWidget>("Text1"))));  // the clock box leaves the keys to the board
         QVERIFY(typeKeys({"1", "1", "1", "1", "Return"}));
         QVERIFY(QTest::qWaitFor([] { return Module1.CurrentRow == 2; }, 10000));
@@ -136,7 +146,7 @@ private slots:
         QCOMPARE(captionsOf(2), QString("3312"));
         QCOMPARE(pegsOf(2), QString("iii-"));
 
-        QVERIFY(typeKeys({"3", "6", "1", "2", "Return"}));
+        QVERIFY(typeKeys({"3", "6", "1", "2", "space"}));
         QVERIFY(QTest::qWaitFor([] { return control<QLabel>("Label35")->text() == "You Won !"; }, 10000));
         QCOMPARE(revealedCode(), QString("3612"));
         QVERIFY(typeKeys({"5", "Home", "4"}));
@@ -214,5 +224,5 @@ private:
     FixedGame game_;
 };
 
-QTEST_MAIN(RealWindowTest)
+TARVO_TEST_MAIN(RealWindowTest)
 #include "tst_real_window.moc"

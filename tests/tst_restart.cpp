@@ -52,5 +52,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RestartTest)
+TARVO_TEST_MAIN(RestartTest)
 #include "tst_restart.moc"

@@ -178,5 +178,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RuntimeTest)
+TARVO_TEST_MAIN(RuntimeTest)
 #include "tst_runtime.moc"

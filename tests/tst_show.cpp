@@ -159,5 +159,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ShowTest)
+TARVO_TEST_MAIN(ShowTest)
 #include "tst_show.moc"

@@ -193,5 +193,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(StartUpTest)
+TARVO_TEST_MAIN(StartUpTest)
 #include "tst_start_up.moc"

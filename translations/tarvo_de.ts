@@ -278,12 +278,8 @@ Die eigenen Optionen der Grafikbibliothek, etwa -platform NAME und -style NAME, 
         <translation>Reihe %1, Stelle %2 ist leer.</translation>
     </message>
     <message>
-        <source>Row %1: %2. %3 in place, %4 out of place.</source>
-        <translation>Reihe %1: %2. %3 richtig platziert, %4 falsch platziert.</translation>
-    </message>
-    <message>
         <source>%1 The code was %2.</source>
-        <extracomment>Spoken when a game ends: %1 is &quot;You Won !&quot; or &quot;You Lost !&quot; as the board words them, %2 the hidden code&apos;s four digits, such as &quot;3 1 4 6&quot;.</extracomment>
+        <extracomment>Told when a game ends: %1 is &quot;You Won !&quot; or &quot;You Lost !&quot; as the board words them, %2 the hidden code&apos;s four digits, such as &quot;3 1 4 6&quot;; the code within the first 40 characters.</extracomment>
         <translation>%1 Der Code war %2.</translation>
     </message>
     <message numerus="yes">
@@ -302,6 +298,16 @@ Die eigenen Optionen der Grafikbibliothek, etwa -platform NAME und -style NAME, 
         <source>seconds in digits</source>
         <extracomment>The same for a count of seconds, agreeing with this language&apos;s word for seconds.</extracomment>
         <translation>%spellout-cardinal-feminine</translation>
+    </message>
+    <message>
+        <source>Row %1: %2. %3 in place, %4 elsewhere.</source>
+        <extracomment>A scored row as it is told and as a braille display shows it, in at most 40 characters with the counts: %1 the row, %2 its four digits, such as &quot;1 1 2 2&quot;, %3 the digits in their place, %4 the further digits that are in the code at another place.</extracomment>
+        <translation>Reihe %1: %2. %3 an richtiger, %4 an falscher Stelle.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <extracomment>The row under the keys&apos; cursor on a braille display: %1 the row, %2 its four slots, a digit or &quot;_&quot; each, such as &quot;1 3 _ _&quot;.</extracomment>
+        <translation>Reihe %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -278,19 +278,15 @@ También se aceptan las opciones propias de la biblioteca gráfica, como -platfo
         <translation>En la fila %1, la posición %2 está vacía.</translation>
     </message>
     <message>
-        <source>Row %1: %2. %3 in place, %4 out of place.</source>
-        <translation>Fila %1: %2. En su lugar: %3; en otro lugar: %4.</translation>
-    </message>
-    <message>
         <source>%1 The code was %2.</source>
-        <extracomment>Spoken when a game ends: %1 is &quot;You Won !&quot; or &quot;You Lost !&quot; as the board words them, %2 the hidden code&apos;s four digits, such as &quot;3 1 4 6&quot;.</extracomment>
+        <extracomment>Told when a game ends: %1 is &quot;You Won !&quot; or &quot;You Lost !&quot; as the board words them, %2 the hidden code&apos;s four digits, such as &quot;3 1 4 6&quot;; the code within the first 40 characters.</extracomment>
         <translation>%1 El código era %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s) %1 left</source>
         <translation>
-            <numerusform>Queda %n minuto y %1</numerusform>
-            <numerusform>Quedan %n minutos y %1</numerusform>
+            <numerusform>Queda %n minuto %1</numerusform>
+            <numerusform>Quedan %n minutos %1</numerusform>
         </translation>
     </message>
     <message>
@@ -302,6 +298,16 @@ También se aceptan las opciones propias de la biblioteca gráfica, como -platfo
         <source>seconds in digits</source>
         <extracomment>The same for a count of seconds, agreeing with this language&apos;s word for seconds.</extracomment>
         <translation>%spellout-cardinal-masculine</translation>
+    </message>
+    <message>
+        <source>Row %1: %2. %3 in place, %4 elsewhere.</source>
+        <extracomment>A scored row as it is told and as a braille display shows it, in at most 40 characters with the counts: %1 the row, %2 its four digits, such as &quot;1 1 2 2&quot;, %3 the digits in their place, %4 the further digits that are in the code at another place.</extracomment>
+        <translation>Fila %1: %2. %3 en su lugar, %4 en otro.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <extracomment>The row under the keys&apos; cursor on a braille display: %1 the row, %2 its four slots, a digit or &quot;_&quot; each, such as &quot;1 3 _ _&quot;.</extracomment>
+        <translation>Fila %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -255,25 +255,25 @@ Obsługiwane są też własne opcje biblioteki graficznej, takie jak -platform N
     <message numerus="yes">
         <source>%n second(s) left</source>
         <translation>
-            <numerusform>Została %n sekunda</numerusform>
-            <numerusform>Zostały %n sekundy</numerusform>
-            <numerusform>Zostało %n sekund</numerusform>
+            <numerusform>%n sekunda do końca</numerusform>
+            <numerusform>%n sekundy do końca</numerusform>
+            <numerusform>%n sekund do końca</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s) left</source>
         <translation>
-            <numerusform>Została %n minuta</numerusform>
-            <numerusform>Zostały %n minuty</numerusform>
-            <numerusform>Zostało %n minut</numerusform>
+            <numerusform>%n minuta do końca</numerusform>
+            <numerusform>%n minuty do końca</numerusform>
+            <numerusform>%n minut do końca</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s) %1 left</source>
         <translation>
-            <numerusform>Została %n minuta i %1</numerusform>
-            <numerusform>Zostały %n minuty i %1</numerusform>
-            <numerusform>Zostało %n minut i %1</numerusform>
+            <numerusform>%n minuta i %1 do końca</numerusform>
+            <numerusform>%n minuty i %1 do końca</numerusform>
+            <numerusform>%n minut i %1 do końca</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -289,12 +289,8 @@ Obsługiwane są też własne opcje biblioteki graficznej, takie jak -platform N
         <translation>Rząd %1: pozycja %2 jest pusta.</translation>
     </message>
     <message>
-        <source>Row %1: %2. %3 in place, %4 out of place.</source>
-        <translation>Rząd %1: %2. Na swoim miejscu: %3, na innym miejscu: %4.</translation>
-    </message>
-    <message>
         <source>%1 The code was %2.</source>
-        <extracomment>Spoken when a game ends: %1 is &quot;You Won !&quot; or &quot;You Lost !&quot; as the board words them, %2 the hidden code&apos;s four digits, such as &quot;3 1 4 6&quot;.</extracomment>
+        <extracomment>Told when a game ends: %1 is &quot;You Won !&quot; or &quot;You Lost !&quot; as the board words them, %2 the hidden code&apos;s four digits, such as &quot;3 1 4 6&quot;; the code within the first 40 characters.</extracomment>
         <translation>%1 Ukryty kod to %2.</translation>
     </message>
     <message>
@@ -306,6 +302,16 @@ Obsługiwane są też własne opcje biblioteki graficznej, takie jak -platform N
         <source>seconds in digits</source>
         <extracomment>The same for a count of seconds, agreeing with this language&apos;s word for seconds.</extracomment>
         <translation>%spellout-cardinal-feminine</translation>
+    </message>
+    <message>
+        <source>Row %1: %2. %3 in place, %4 elsewhere.</source>
+        <extracomment>A scored row as it is told and as a braille display shows it, in at most 40 characters with the counts: %1 the row, %2 its four digits, such as &quot;1 1 2 2&quot;, %3 the digits in their place, %4 the further digits that are in the code at another place.</extracomment>
+        <translation>Rząd %1: %2. Czarne: %3, białe: %4.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <extracomment>The row under the keys&apos; cursor on a braille display: %1 the row, %2 its four slots, a digit or &quot;_&quot; each, such as &quot;1 3 _ _&quot;.</extracomment>
+        <translation>Rząd %1: %2</translation>
     </message>
 </context>
 </TS>

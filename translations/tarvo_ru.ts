@@ -271,9 +271,9 @@ The toolkit&apos;s own options, such as -platform NAME and -style NAME, are acce
     <message numerus="yes">
         <source>%n minute(s) %1 left</source>
         <translation>
-            <numerusform>Осталась %n минута и %1</numerusform>
-            <numerusform>Осталось %n минуты и %1</numerusform>
-            <numerusform>Осталось %n минут и %1</numerusform>
+            <numerusform>Осталась %n минута %1</numerusform>
+            <numerusform>Осталось %n минуты %1</numerusform>
+            <numerusform>Осталось %n минут %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -289,12 +289,8 @@ The toolkit&apos;s own options, such as -platform NAME and -style NAME, are acce
         <translation>В ряду %1 не заполнена позиция %2.</translation>
     </message>
     <message>
-        <source>Row %1: %2. %3 in place, %4 out of place.</source>
-        <translation>Ряд %1: %2. На своём месте: %3, не на своём: %4.</translation>
-    </message>
-    <message>
         <source>%1 The code was %2.</source>
-        <extracomment>Spoken when a game ends: %1 is &quot;You Won !&quot; or &quot;You Lost !&quot; as the board words them, %2 the hidden code&apos;s four digits, such as &quot;3 1 4 6&quot;.</extracomment>
+        <extracomment>Told when a game ends: %1 is &quot;You Won !&quot; or &quot;You Lost !&quot; as the board words them, %2 the hidden code&apos;s four digits, such as &quot;3 1 4 6&quot;; the code within the first 40 characters.</extracomment>
         <translation>%1 Загаданный код: %2.</translation>
     </message>
     <message>
@@ -306,6 +302,16 @@ The toolkit&apos;s own options, such as -platform NAME and -style NAME, are acce
         <source>seconds in digits</source>
         <extracomment>The same for a count of seconds, agreeing with this language&apos;s word for seconds.</extracomment>
         <translation>%spellout-cardinal-feminine</translation>
+    </message>
+    <message>
+        <source>Row %1: %2. %3 in place, %4 elsewhere.</source>
+        <extracomment>A scored row as it is told and as a braille display shows it, in at most 40 characters with the counts: %1 the row, %2 its four digits, such as &quot;1 1 2 2&quot;, %3 the digits in their place, %4 the further digits that are in the code at another place.</extracomment>
+        <translation>Ряд %1: %2. Чёрных: %3, белых: %4.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <extracomment>The row under the keys&apos; cursor on a braille display: %1 the row, %2 its four slots, a digit or &quot;_&quot; each, such as &quot;1 3 _ _&quot;.</extracomment>
+        <translation>Ряд %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -30,7 +30,7 @@ void chooseLevel(const Level& chosen) {
 }  // namespace
 
 void hHard_Click() { chooseLevel(kLevels[0]); }
-void nNormal_Click() { chooseLevel(kLevels[1]); }
+void nNormal_Click() { chooseLevel(kNormal); }
 void eEasy_Click() { chooseLevel(kLevels[2]); }
 
 }  // namespace tarvo

@@ -23,6 +23,9 @@ inline const std::array<Level, 3> kLevels{{
     {&BoardWindow::eEasy, 4, 55, true},
 }};
 
+// The level of every start and of File > New.
+inline const Level& kNormal = kLevels[1];
+
 // Each starts a new game at its level, also when it is the level already checked.
 void hHard_Click();
 void nNormal_Click();

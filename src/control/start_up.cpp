@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "control/start_up.h"
 
+#include "control/levels.h"
 #include "game/module1.h"
 #include "platform/services/application.h"
 #include "platform/services/conversions.h"
@@ -33,13 +34,12 @@ void Form_Load() {
     }
     reseedRandomNumbers();
 
-    Form1().hHard.setChecked(false);
-    Form1().nNormal.setChecked(true);
-    Form1().eEasy.setChecked(false);
+    for (const Level& level : kLevels)
+        (Form1().*level.item).setChecked(&level == &kNormal);
 
     Module1.MinuteBorrows = 0;
-    Module1.ClockMinutes = 2;
-    Module1.ClockSeconds = 45;
+    Module1.ClockMinutes = kNormal.minutes;
+    Module1.ClockSeconds = kNormal.seconds;
 
     Module1.NextTickSecond = Integer(secondOfMinute() + 1);
     if (Module1.NextTickSecond > 59)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "game/endings.h"
 
+#include "game/listener.h"
 #include "game/module1.h"
-#include "game/reports.h"
 #include "platform/services/conversions.h"
 #include "platform/services/translation.h"
 #include "windows/board_window.h"
@@ -26,6 +26,12 @@ void disableTiles() {
         Form1().tile(digit).setEnabled(false);
 }
 
+// The keys' cursor hides, a picked tile is put down, and the ending is told with the code.
+void closeTheGame(const std::string& message) {
+    Form1().endInput();
+    gameListener().gameEnded(message, Module1.SecretCode);
+}
+
 // The end of a game on the board: message, code, then "Show", the clock and the tiles frozen.
 void endOnTheBoard(platform::Text ending) {
     const std::string message = platform::translated(ending);
@@ -35,7 +41,7 @@ void endOnTheBoard(platform::Text ending) {
     Form1().Timer1.setEnabled(false);
     Form1().Text1.setEnabled(false);
     disableTiles();
-    gameEnded(message, Module1.SecretCode);
+    closeTheGame(message);
 }
 
 }  // namespace
@@ -55,7 +61,7 @@ void lossOnTimeSequence() {
     Form1().Label35.setCaption(message);
     Form1().Command1.setEnabled(false);
     disableTiles();
-    gameEnded(message, Module1.SecretCode);
+    closeTheGame(message);
 }
 
 }  // namespace tarvo

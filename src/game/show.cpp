@@ -2,9 +2,9 @@
 #include "game/show.h"
 
 #include "game/endings.h"
+#include "game/listener.h"
 #include "game/module1.h"
 #include "game/pegs.h"
-#include "game/reports.h"
 #include "game/scoring.h"
 #include "platform/services/conversions.h"
 #include "windows/board_window.h"
@@ -32,6 +32,14 @@ void setRowEnabled(int row, bool enabled) {
         Form1().slot(row, k).setEnabled(enabled);
 }
 
+// The row's guess and score, as the keys review it and a player who hears the board is told.
+BoardWindow::Score scoreShown() {
+    BoardWindow::Score score{.inPlace = Module1.InPlaceCount, .outOfPlace = Module1.OutOfPlaceCount};
+    for (int k = 1; k <= 4; ++k)
+        score.guess[std::size_t(k - 1)] = Module1.GuessDigits(k);
+    return score;
+}
+
 }  // namespace
 
 void Command1_Click() {
@@ -45,7 +53,7 @@ void Command1_Click() {
     for (int k = 1; k <= 4; ++k) {
         captions(k) = Form1().slot(r, k).caption();
         if (captions(k).empty()) {
-            rowIncomplete(r, k);  // not an error: nothing on the board changes
+            gameListener().rowIncomplete(r, k);  // not an error: nothing on the board changes
             return;
         }
     }
@@ -59,6 +67,8 @@ void Command1_Click() {
     scoreGuess(Module1, values);
 
     ShowPegs(r, Module1.InPlaceCount, Module1.OutOfPlaceCount);
+    const BoardWindow::Score score = scoreShown();
+    Form1().keepScore(r, score);
     if (Module1.InPlaceCount == 4)
         winSequence();
 
@@ -70,7 +80,11 @@ void Command1_Click() {
         setRowEnabled(r, false);
         lossTestAfterSixthRow();
     }
-    rowScored(r, Module1.GuessDigits, Module1.InPlaceCount, Module1.OutOfPlaceCount);
+
+    if (Form1().Command1.isEnabled()) {  // the game goes on; an ending has told the code already
+        Form1().placeCursor(r + 1, 1, Form1().cursor().shown);
+        gameListener().rowScored(r, score);
+    }
 }
 
 }  // namespace tarvo

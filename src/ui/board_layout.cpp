@@ -62,6 +62,10 @@ FormSpec form() {
     };
 }
 
+TwipsRect readingLine() {
+    return {slotLeft(1), rowTop(1), slotLeft(4) + kCell - slotLeft(1), rowTop(6) + kCell - rowTop(1)};
+}
+
 LabelSpec codeLabel(int position) {
     return {
         .name = numbered("Label", position),
@@ -148,6 +152,7 @@ CommandButtonSpec showButton() {
         //: so a short verb that fits a button 1215 twips (about 81 pixels) wide.
         .caption = translated(TARVO_TEXT("Board", "Show")),
         .look = {.backColour = kSystemColour + 10, .mousePointer = MousePointer::PointingHand},
+        .isDefault = true,  // the focus stays on the board's reading line, and Return presses it
         .accessible = {.description = translated(TARVO_TEXT("Board", "Scores the current row"))},
     };
 }

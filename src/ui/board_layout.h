@@ -7,6 +7,8 @@
 namespace tarvo::board_layout {
 
 platform::FormSpec form();
+// Where the line that a braille display shows stands: over the slots, which it speaks of.
+platform::TwipsRect readingLine();
 
 platform::LabelSpec codeLabel(int position);
 platform::LabelSpec rowNumber(int row);

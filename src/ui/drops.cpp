@@ -2,6 +2,7 @@
 #include "ui/drops.h"
 
 #include "platform/services/conversions.h"
+#include "ui/telling.h"
 #include "windows/board_window.h"
 
 namespace tarvo {
@@ -13,6 +14,7 @@ void Slot_DragDrop(platform::Label& slot, const platform::Label& Source, float, 
     for (int k = 1; k <= 6; ++k) {
         if (*tag == k) {
             slot.setCaption(platform::decimalText(k));
+            showTheBoardAtRest(Form1());
             return;
         }
     }

@@ -3,7 +3,8 @@
 
 #include "game/module1.h"
 #include "platform/input/keys.h"
-#include "ui/narration.h"
+#include "ui/board_in_words.h"
+#include "ui/telling.h"
 #include "windows/board_window.h"
 
 #include <algorithm>
@@ -47,8 +48,8 @@ void moveOverRows(BoardWindow& board, int KeyCode) {
         return;  // lost on time before the first score: nothing to review
     const int row = std::clamp(cursor.row + (KeyCode == kKeyUp ? -1 : 1), 1, last);
     board.placeCursor(row, cursor.position, playing);
-    const std::string& score = board.scoreInWords(row);
-    board.echo(score.empty() ? slotInWords(board, row, cursor.position) : score);
+    const auto& score = board.score(row);
+    board.echo(score ? scoreInWords(row, *score) : slotInWords(board, row, cursor.position));
 }
 
 // Left, Right, Home and End move within a row.
@@ -84,9 +85,10 @@ void Form_KeyDown(int& KeyCode, int Shift) {
                 moveInRow(board, KeyCode);
         }
     } else {
-        return;  // Return and Enter go on to the focused button
+        return;  // Return, Enter and Space go on to the window's default button, "Show"
     }
     KeyCode = 0;
+    showTheBoardAtRest(board);
 }
 
 }  // namespace tarvo

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <string>
-#include <utility>
 
 namespace tarvo {
 
@@ -48,18 +47,14 @@ void BoardWindow::pickUp(int digit) {
         tile(d).setMark(d == picked_ ? platform::Mark::Picked : platform::Mark::None);
 }
 
-const std::string& BoardWindow::scoreInWords(int row) const {
-    static_cast<void>(gridIndex(row, 1));
-    return scoresInWords_[std::size_t(row - 1)];
+const std::optional<BoardWindow::Score>& BoardWindow::score(int row) const {
+    return scores_[gridIndex(row, 1) / 4];
 }
 
-void BoardWindow::keepScoreInWords(int row, std::string words) {
-    static_cast<void>(gridIndex(row, 1));
-    scoresInWords_[std::size_t(row - 1)] = std::move(words);
-}
+void BoardWindow::keepScore(int row, const Score& score) { scores_[gridIndex(row, 1) / 4] = score; }
 
 int BoardWindow::rowsScored() const {
-    return int(std::find(scoresInWords_.begin(), scoresInWords_.end(), "") - scoresInWords_.begin());
+    return int(std::find(scores_.begin(), scores_.end(), std::nullopt) - scores_.begin());
 }
 
 void BoardWindow::endInput() {

@@ -5,7 +5,7 @@
 #include "platform/forms/form_variable.h"
 
 #include <array>
-#include <string>
+#include <optional>
 
 namespace tarvo {
 
@@ -46,9 +46,15 @@ public:
     int picked() const { return picked_; }
     void pickUp(int digit);  // 0 puts it down; a tile that is off is never picked up
 
-    // Each scored row as it was told, for review; empty for a row not scored yet.
-    const std::string& scoreInWords(int row) const;
-    void keepScoreInWords(int row, std::string words);
+    // A scored row as the keys review it: the guess that Show took, and its score.
+    struct Score {
+        std::array<int, 4> guess{};  // positions 1..4
+        int inPlace = 0;
+        int outOfPlace = 0;
+    };
+    // None for a row not scored yet in this game.
+    const std::optional<Score>& score(int row) const;
+    void keepScore(int row, const Score& score);
     int rowsScored() const;
 
     // The game has ended: the cursor hides and a picked tile is put down.
@@ -57,7 +63,7 @@ public:
 private:
     Cursor cursor_;
     int picked_ = 0;
-    std::array<std::string, 6> scoresInWords_;
+    std::array<std::optional<Score>, 6> scores_;
     std::array<platform::Label, 4> codeLabels_;
     std::array<platform::Label, 6> rowNumbers_;
     std::array<platform::Label, 24> slots_;

@@ -1,9 +1,11 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
-# A player who hears only the screen reader Orca: plays the board (code 3612) with the keys and
-# checks what Orca says after each key. Only what needs the real screen reader is here: the
-# schedule of speech and the keys' times are tables in tst_accessibility and tst_drops. Run under with_orca.sh, with the program board_with_code
-# as the argument. Writes the whole transcript to standard output.
+# A player who hears only the screen reader Orca, and reads its braille display: plays the board
+# (code 3612) with the keys and checks what Orca says after each key, and what the display shows.
+# Only what needs the real screen reader is here: what the board hands over after each key, the
+# schedule of its messages and the keys' times are tables in tst_accessibility and tst_drops. Run
+# under with_orca.sh, with the program board_with_code as the argument. Writes the whole
+# transcript to standard output.
 import os
 import re
 import subprocess
@@ -15,7 +17,25 @@ import pyatspi
 
 GAME = sys.argv[1]
 SPOKEN = os.environ["TARVO_SPOKEN"]
+BRAILLE = os.environ["TARVO_BRAILLE"]
 failures = []
+
+
+def shown():
+    """[(monotonic seconds, "text@cursor cell")] for every line the display has shown, "-" for no
+    cursor; without the " $l" that Orca ends a text's line with."""
+    with open(BRAILLE, "rb") as f:
+        data = f.read()
+    rows = [line.split("\t") for line in data[: data.rfind(b"\n") + 1].decode("utf-8", "replace").splitlines()]
+    return [(float(t), "%s@%s" % (text.removesuffix(" $l"), cursor)) for t, text, cursor in rows]
+
+
+def expect_shown(key, since, wanted):
+    """Since the key, the display showed the lines `wanted`, "text@cursor" patterns, in that order."""
+    rows = "\n".join(line for _, line in shown()[since:])
+    print("%-10s braille: %r" % ("", rows.splitlines()), flush=True)
+    if not re.search("(?ms)" + ".*".join("^%s$" % w for w in wanted), rows):
+        failures.append("after %s: wanted the display to show %r in turn, it showed %r" % (key, wanted, rows.splitlines()))
 
 
 def spoken():
@@ -97,13 +117,15 @@ def press(keys, delay=0):
     return pressed, said
 
 
-def expect(key, wanted, within=None, cursor=None):
+def expect(key, wanted, within=None, cursor=None, shows=()):
     """The key makes the game say exactly one thing, matching the pattern `wanted`; a magnifier is
-    led to the cursor's (row, position) if given."""
-    since = len(BUS)
+    led to the cursor's (row, position) if given; the display shows the lines `shows` in turn."""
+    since, lines = len(BUS), len(shown())
     pressed, said = press(key)
     if cursor:
         expect_magnified(key, since, *cursor)
+    if shows:
+        expect_shown(key, lines, shows)
     texts = [text for _, text in said]
     if len(said) != 1 or not re.fullmatch(wanted, texts[0]):
         failures.append("after %s: wanted %r once, heard %r" % (key, wanted, texts))
@@ -116,8 +138,15 @@ SLOT = r"Row \d, position \d(: \d|, empty)\.?"
 
 def expect_burst(keys, delay, wanted):
     """Typed delay ms apart, the keys make the game say each of `wanted` whole, in order, the
-    last last; nothing else is said but slots passed on the way."""
+    last last; nothing else is said but slots passed on the way. On the display the first stays
+    until the next comes, a reading time later."""
+    lines = len(shown())
     said = [text for _, text in press(keys, delay)[1]]
+    rows = shown()[lines:]
+    first = next((i for i, (_, line) in enumerate(rows) if re.fullmatch(wanted[0] + "@-", line)), len(rows))
+    if first + 1 >= len(rows) or rows[first + 1][0] - rows[first][0] < 0.5:
+        failures.append("%s @%d ms: wanted the display to show %r, the next a reading time later, it showed %r"
+                        % (keys, delay, wanted[0], [(round(t - rows[0][0], 2), line) for t, line in rows]))
     # A text shown just as a key reaches Orca may be heard whole twice: Orca may take the key
     # before the text, and the game, which cannot tell, tells it again. Twice is not lost.
     said = [text for i, text in enumerate(said) if i == 0 or text != said[i - 1]]
@@ -156,28 +185,31 @@ expect("2", r"Row 1, position 2: 2\.?", cursor=(1, 3))
 expect("Right", r"Row 1, position 4, empty\.?", cursor=(1, 4))
 expect("3", r"Row 1, position 4: 3\.?", cursor=(1, 4))
 expect("Home", r"Row 1, position 1: 1\.?", cursor=(1, 1))
-expect("Return", r"Row 1, position 3 is empty\.")
 for place in range(1, 5):
     expect("1", r"Row 1, position %d: 1\.?" % place)
-expect("Return", r"Row 1: 1 1 1 1\. 1 in place, 0 out of place\.", within=1.0)
-expect("3", r"Row 2, position 1: 3\.?")
-expect("Up", r"Row 1: 1 1 1 1\. 1 in place, 0 out of place\.", cursor=(1, 2))
+# The score on the display, after the line at rest has moved on to the next row.
+expect("Return", r"Row 1: 1 1 1 1\. 1 in place, 0 elsewhere\.", within=1.0,
+       shows=[r"Row 2: _ _ _ _@8", r"Row 1: 1 1 1 1\. 1 in place, 0 elsewhere\.@-"])
+# At rest, the row as it stands, the display's cursor under the cursor's slot.
+expect("3", r"Row 2, position 1: 3\.?", shows=[r"Row 2: 3 _ _ _@10", r"Row 2, position 1: 3@-"])
+expect("Up", r"Row 1: 1 1 1 1\. 1 in place, 0 elsewhere\.", cursor=(1, 2))
 expect("Down", r"Row 2, position 2, empty\.?")
 expect_silence("Tab")  # the clock box is not on Tab's way: its ticks are never read out
-expect("t", r"(2 minutes( \d+ seconds?)?|1 minute \d+ seconds?) left\.?")
 for key in ["End", "2", "Home", "Right", "3", "1"]:
     press(key)
-expect("Return", r"Row 2: 3 3 1 2\. 3 in place, 0 out of place\.", within=1.0)
+expect("Return", r"Row 2: 3 3 1 2\. 3 in place, 0 elsewhere\.", within=1.0)
 # A typist who does not wait: the score is heard whole, before where the cursor ended, and
 # nothing else but the slots passed; a digit typed twice is two presses.
-expect_burst("Home 1 1 2 2 Return 3", 60, [r"Row 3: 1 1 2 2\. 1 in place, 1 out of place\.", r"Row 4, position 1: 3\.?"])
+expect_burst("Home 1 1 2 2 Return 3", 60, [r"Row 3: 1 1 2 2\. 1 in place, 1 elsewhere\.", r"Row 4, position 1: 3\.?"])
 for key in ["6", "1", "2"]:
     press(key)
-expect("Return", r"You Won ! The code was 3 6 1 2\.", within=1.0)
+# The ending, with the code, on the display and at rest, in place of a button switched off.
+expect("Return", r"You Won ! The code was 3 6 1 2\.", within=1.0,
+       shows=[r"You Won ! The code was 3 6 1 2\.@1", r"You Won ! The code was 3 6 1 2\.@-"])
 for key in ["1", "Left", "Home"]:
     expect_silence(key)
-expect("Up", r"Row 3: 1 1 2 2\. 1 in place, 1 out of place\.")
-expect("Down", r"Row 4: 3 6 1 2\. 4 in place, 0 out of place\.")
+expect("Up", r"Row 3: 1 1 2 2\. 1 in place, 1 elsewhere\.")
+expect("Down", r"Row 4: 3 6 1 2\. 4 in place, 0 elsewhere\.")
 # F1 opens How to play, and Orca reads the rules whole, the first words to the last.
 pos = len(utterances())
 subprocess.run(["xdotool", "key", "F1"], check=True)
@@ -219,16 +251,16 @@ game = start(language="ru")
 expect("1", r"Ряд 1, позиция 1: 1\.?")
 for key in ["1", "1", "1"]:
     press(key)
-expect("Return", re.escape("Ряд 1: 1 1 1 1. На своём месте: 1, не на своём: 0."), within=1.0)
+expect("Return", re.escape("Ряд 1: 1 1 1 1. Чёрных: 1, белых: 0."), within=1.0)
 subprocess.run(["setxkbmap", "ru"], check=True)  # T's place types a Cyrillic letter, the digits stay
 _, said = press("Cyrillic_ie")
 subprocess.run(["setxkbmap", "us"], check=True)
-found = re.fullmatch(r"\w+ (.+) минут\w* и (.+) секунд\w*\.", said[0][1]) if len(said) == 1 else None
+found = re.fullmatch(r"\w+ (\w+) минут\w* (.+) секунд\w*\.", said[0][1]) if len(said) == 1 else None
 if not found or found.group(1) not in COUNTS or found.group(2) not in COUNTS:
     failures.append("ru, after T: wanted the time, its counts in words of the feminine, heard %r" % [text for _, text in said])
 else:
     m, sec = COUNTS[found.group(1)], COUNTS[found.group(2)]
-    wanted = "%s %s %s и %s %s." % (russian(m, "Осталась", "Осталось", "Осталось"), feminine(m),
+    wanted = "%s %s %s %s %s." % (russian(m, "Осталась", "Осталось", "Осталось"), feminine(m),
                                    russian(m, "минута", "минуты", "минут"), feminine(sec),
                                    russian(sec, "секунда", "секунды", "секунд"))
     if said[0][1] != wanted:

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Runs a command in a desktop session of its own with the screen reader Orca at its defaults:
-# Xvfb, a D-Bus session with the accessibility bus, openbox, and a private speech-dispatcher
-# whose only voice (voice.py) writes each utterance as a line to $TARVO_SPOKEN, in OUTDIR.
+# Xvfb, a D-Bus session with the accessibility bus, openbox, a private speech-dispatcher whose
+# only voice (voice.py) writes each utterance as a line to $TARVO_SPOKEN, and a 40-cell braille
+# display (brltty's virtual driver, played by braille_display.py) that writes each line it shows
+# to $TARVO_BRAILLE, both in OUTDIR.
 # Usage: with_orca.sh OUTDIR COMMAND [ARGS...]. Exit status: the command's, or 77 (skipped, with
 # the reason) when the session cannot be had here.
 set -u
 [ $# -ge 2 ] || { echo "usage: with_orca.sh OUTDIR COMMAND [ARGS...]" >&2; exit 2; }
 skip() { echo "SKIP: $*"; exit 77; }
-for tool in Xvfb xdpyinfo dbus-daemon openbox speech-dispatcher orca xdotool; do
+for tool in Xvfb xdpyinfo dbus-daemon openbox speech-dispatcher brltty orca xdotool; do
     command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/install-deps.sh installs it)"
 done
 
@@ -21,10 +23,11 @@ shift
 here=$(cd "$(dirname "$0")" && pwd)
 rt=$(mktemp -d /tmp/tarvo-orca.XXXXXX)  # short: a socket path holds 108 bytes
 export HOME=$rt/home XDG_RUNTIME_DIR=$rt/run XDG_CONFIG_HOME=$rt/home/.config LANG=C.UTF-8 \
-    TARVO_SPOKEN=$out/spoken.log QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-unset TARVO_ORCA_NS DISPLAY LC_ALL LANGUAGE SPEECHD_ADDRESS QT_QPA_PLATFORM
+    TARVO_SPOKEN=$out/spoken.log TARVO_BRAILLE=$out/braille.log QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+unset TARVO_ORCA_NS DISPLAY LC_ALL LANGUAGE SPEECHD_ADDRESS QT_QPA_PLATFORM BRLAPI_HOST BRLAPI_AUTH
 mkdir -p -m 700 "$XDG_RUNTIME_DIR" && mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher/modules" "$rt/prefs"
 : >"$TARVO_SPOKEN"
+: >"$TARVO_BRAILLE"
 pids=()
 stop() {  # newest first; an idle Orca often needs the KILL, its speech is logged already
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
@@ -74,6 +77,14 @@ waitfor 10 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' || skip 
 speech-dispatcher --run-single --timeout 0 >"$out/speechd.out" 2>&1 &
 pids+=($!)
 waitfor 10 test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" || skip "speech-dispatcher did not start"
+# The display first, stopped last: brltty without it waits for another. BrlAPI takes the X display's number.
+/usr/bin/python3 -I "$here/braille_display.py" "$rt/braille.sock" >"$out/braille_display.log" 2>&1 &
+pids+=($!)
+brltty -n -e -q -Z -f /dev/null -F /dev/null -b vr -d "server:$rt/braille.sock" -x no -s no -t en-nabcc \
+    -A "auth=none,host=$DISPLAY" -W "$rt" -U "$rt" -P "$rt/brltty.pid" >"$out/brltty.log" 2>&1 &
+pids+=($!)
+waitfor 15 grep -q 'no screen' "$TARVO_BRAILLE" || skip "brltty or its braille display did not start"
+export BRLAPI_HOST=$DISPLAY
 orca --user-prefs="$rt/prefs" >"$out/orca.log" 2>&1 &
 pids+=($!)
 waitfor 60 grep -q 'Screen reader on' "$TARVO_SPOKEN" ||

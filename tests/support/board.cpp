@@ -84,13 +84,13 @@ namespace {
 // The window system's clock, in ms, as X11 stamps key events: it only moves forward.
 quint64 keyClock = 1'000'000;
 
+// To the board's window, which hands it to the control with the focus, as the window system
+// delivers it: the program notes it on its way.
 void sendKey(QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers modifiers, bool markedRepeat = false) {
-    QWidget* board = boardWidget();
-    QWidget* to = board->focusWidget() ? board->focusWidget() : board;
     QKeyEvent event(type, key, modifiers, QString(), markedRepeat);
     event.setTimestamp(keyClock);
-    QSpontaneKeyEvent::setSpontaneous(&event);  // as the window system delivers it
-    QApplication::sendEvent(to, &event);
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    QApplication::sendEvent(boardWidget()->windowHandle(), &event);
 }
 
 }  // namespace
@@ -100,7 +100,7 @@ void pressKeys(const QString& keys) {
         {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right},   {"Home", Qt::Key_Home},
         {"End", Qt::Key_End},   {"Up", Qt::Key_Up},         {"Down", Qt::Key_Down},
         {"T", Qt::Key_T},       {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter},
-        {"Tab", Qt::Key_Tab},   {"Escape", Qt::Key_Escape}};
+        {"Tab", Qt::Key_Tab},   {"Escape", Qt::Key_Escape}, {"Space", Qt::Key_Space}};
     constexpr quint64 kRepeatDelay = 500, kRepeatEvery = 33;  // as the X server repeats a held key
     quint64 gap = 100;                                        // ms from a release to the next press
     for (QString name : keys.split(' ', Qt::SkipEmptyParts)) {

@@ -2,11 +2,13 @@
 // Reaching the live board window's widgets the way a player sees them: by name.
 #pragma once
 
+#include "platform/services/application.h"
 #include "platform/services/run_time_error.h"
 #include "support/fakes.h"
 
 #include <QApplication>
 #include <QByteArray>
+#include <QTest>
 #include <QWidget>
 
 #include <string>
@@ -55,10 +57,10 @@ void fillRow(int row, const char* digits);
 // Clicks "Show" with the mouse.
 void pressShow();
 
-// Presses keys as X11 sends them, each event with the time the key moved: to the board's control
-// with the focus, or to the board window. Names: "1".."9", "k1".."k9" on the keypad, "Left",
-// "Right", "Home", "End", "Up", "Down", "T", "Return", "Enter", "Tab", "Escape", and with a modifier
-// "Ctrl+1", "Shift+1". A name alone is a tap of 50 ms; "5/1000" holds 5 down for 1000 ms, long
+// Presses keys as X11 sends them, each event with the time the key moved: to the board's window,
+// which hands them to its control with the focus. Names: "1".."9", "k1".."k9" on the keypad,
+// "Left", "Right", "Home", "End", "Up", "Down", "T", "Return", "Enter", "Space", "Tab", "Escape", and with a
+// modifier "Ctrl+1", "Shift+1". A name alone is a tap of 50 ms; "5/1000" holds 5 down for 1000 ms, long
 // enough to repeat; "5+" only presses it and "5-" only releases it. "@30" puts 30 ms between a
 // release and the next press, 100 until said; "stall" keeps the program busy for 600 ms.
 void pressKeys(const QString& keys);
@@ -100,3 +102,14 @@ public:
 };
 
 }  // namespace tarvo::testing
+
+// As QTEST_MAIN, with the program's own application object: the windows are wired as the
+// program wires them, the keys the window system sends noted as the program notes them.
+#define TARVO_TEST_MAIN(TestObject)                            \
+    int main(int argc, char** argv) {                          \
+        ::tarvo::platform::Application app(argc, argv);        \
+        QCoreApplication::setAttribute(Qt::AA_Use96Dpi, true); \
+        TestObject tc;                                         \
+        QTEST_SET_MAIN_SOURCE_PATH                             \
+        return QTest::qExec(&tc, argc, argv);                  \
+    }

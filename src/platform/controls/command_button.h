@@ -18,6 +18,9 @@ struct CommandButtonSpec {
     std::string caption{};
     ControlLook look{};
     bool enabled = true;
+    // The window's default button: Return, Enter and Space press it wherever the focus is. It
+    // takes no focus itself, and while its window is active it looks as a focused button does.
+    bool isDefault = false;
     Accessible accessible{};
 };
 

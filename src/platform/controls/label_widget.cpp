@@ -42,17 +42,9 @@ private:
     LabelWidget* label() const { return static_cast<LabelWidget*>(widget()); }
 };
 
-QAccessibleInterface* labelAccessible(const QString&, QObject* object) {
-    auto* label = qobject_cast<LabelWidget*>(object);
-    return label ? new LabelAccessible(label) : nullptr;
-}
-
 }  // namespace
 
-LabelWidget::LabelWidget(QWidget* parent) : QLabel(parent) {
-    static const bool installed = (QAccessible::installFactory(labelAccessible), true);
-    static_cast<void>(installed);
-}
+LabelWidget::LabelWidget(QWidget* parent) : QLabel(parent) { useAccessible<LabelWidget, LabelAccessible>(); }
 
 QEvent::Type dragStartEventType() {
     static const auto type = QEvent::Type(QEvent::registerEventType());

@@ -4,6 +4,7 @@
 
 #include "platform/controls/control_style.h"
 
+#include <QAccessible>
 #include <QColor>
 #include <QString>
 
@@ -23,5 +24,18 @@ QString setAccessible(QWidget* control, const Accessible& accessible);
 
 // Speaks a named control as "name: state", or by its name alone while the state is empty.
 void speakState(QWidget* control, const QString& name, const QString& state);
+
+// From now on a screen reader knows every widget of type W by an accessible interface A(widget).
+// Install it once the application object exists, or the toolkit never asks for it.
+template <class W, class A>
+void useAccessible() {
+    static const bool installed =
+        (QAccessible::installFactory([](const QString&, QObject* object) {
+             auto* widget = qobject_cast<W*>(object);
+             return widget ? static_cast<QAccessibleInterface*>(new A(widget)) : nullptr;
+         }),
+         true);
+    static_cast<void>(installed);
+}
 
 }  // namespace tarvo::platform

@@ -6,9 +6,10 @@
 #include "platform/controls/look.h"
 #include "platform/forms/client_area.h"
 #include "platform/forms/form_window.h"
+#include "platform/screen_reader/message_bar.h"
+#include "platform/screen_reader/reading_line.h"
 #include "platform/services/qt_strings.h"
 #include "platform/services/time_of_day.h"
-#include "platform/speech/speech_bar.h"
 
 #include <QApplication>
 #include <QKeySequence>
@@ -75,16 +76,30 @@ bool Form::isEnabled() const { return !window_->isInputBlocked(); }
 
 void Form::setEnabled(bool enabled) { window_->setInputBlocked(!enabled); }
 
-void Form::announce(std::string_view text) { window_->speech().tell(std::string(text)); }
+void Form::announce(std::string_view text) { window_->messages().tell(std::string(text)); }
 
-void Form::echo(std::string_view text) { window_->speech().echo(std::string(text)); }
+void Form::echo(std::string_view text) { window_->messages().echo(std::string(text)); }
 
-std::vector<std::string> Form::untoldSpeech() const { return window_->untoldSpeech(); }
+void Form::showAtRest(std::string_view text, std::size_t caret) {
+    ReadingLine* line = window_->readingLine();
+    if (!line)
+        throw RunTimeError("Reading line", window_->objectName().toStdString() + " has none");
+    const std::size_t before = std::min(caret, text.size());
+    line->setLine(toQString(text), int(QString::fromUtf8(text.data(), qsizetype(before)).size()));
+    if (window_->isVisible())  // before, the focus that the window gives it shows it
+        window_->messages().lineChanged();
+}
+
+void Form::useKeyArrivals(KeyArrivals* keys) { window_->setKeyArrivals(keys); }
+
+std::vector<std::string> Form::untoldMessages() const { return window_->untoldMessages(); }
 
 void Form::tell(const std::vector<std::string>& texts) {
     for (const std::string& text : texts)
-        window_->speech().tell(text);
+        window_->messages().tell(text);
 }
+
+void Form::addReadingLine(const TwipsRect& where) { window_->addReadingLine(pixels(where)); }
 
 Label Form::addLabel(const LabelSpec& spec) {
     auto* label = new LabelWidget(window_->clientArea());
@@ -131,6 +146,8 @@ CommandButton Form::addCommandButton(const CommandButtonSpec& spec) {
     button->setObjectName(toQString(spec.name));
     button->setGeometry(pixels(spec.rect));
     button->setAutoDefault(true);  // Enter clicks the focused button, as Space does
+    if (spec.isDefault)
+        window_->setDefaultButton(button);
     setAccessible(button, spec.accessible);
     applyLook(button, spec.look);
     button->setEnabled(spec.enabled);

@@ -19,6 +19,7 @@
 namespace tarvo::platform {
 
 class FormWindow;
+class KeyArrivals;
 
 enum class StartUpPosition { CenterScreen, WindowsDefault };
 
@@ -52,11 +53,15 @@ public:
     void show();  // returns at once; the first show places the window
     bool isEnabled() const;
     void setEnabled(bool enabled);  // a disabled window takes no input, menus included
-    // Has a screen reader say the text once, after the running handler and while the window is
-    // active: at once, or when the player comes back to the window. Texts are said in turn.
+    // Has a screen reader say the message once and show it on a braille display, after the
+    // running handler and while the window is active: at once, or when the player comes back to
+    // the window. Messages come in turn.
     void announce(std::string_view text);
     // As announce, for where the keyboard's cursor is: a newer echo replaces one not yet said.
     void echo(std::string_view text);
+    // What a braille display shows between messages, the window's reading line: the text, with the
+    // display's cursor under the character that starts at byte `caret` of it.
+    void showAtRest(std::string_view text, std::size_t caret);
 
 protected:
     Label addLabel(const LabelSpec& spec);
@@ -66,6 +71,10 @@ protected:
     Timer addTimer(const TimerSpec& spec);
     MenuItem addMenu(const MenuSpec& spec);
     MenuItem addMenuItem(const MenuItem& menu, const MenuSpec& spec);
+    // The reading line over the given place, which a magnifier that follows the focus shows. Added
+    // before the controls, it has the focus when the window opens; the keys go to onKeyDown's
+    // handler.
+    void addReadingLine(const TwipsRect& where);
 
     void onLoad(Handler handler);
     // The window manager's close button (and Escape where the form asks for it); the window
@@ -81,9 +90,10 @@ protected:
 private:
     friend class FormVariable;
     void runLoadHandler();
-    // What a screen reader was told and had not yet spoken: the window loaded in this one's
-    // place says it, as a new board the last ending.
-    std::vector<std::string> untoldSpeech() const;
+    void useKeyArrivals(KeyArrivals* keys);
+    // What a screen reader was told and had not yet been handed: the window loaded in this one's
+    // place tells it, as a new board the last ending.
+    std::vector<std::string> untoldMessages() const;
     void tell(const std::vector<std::string>& texts);
 
     FormWindow* window_;

@@ -17,6 +17,8 @@ std::vector<FormVariable*>& formVariables() {
     return variables;
 }
 
+KeyArrivals* keysHanded = nullptr;
+
 }  // namespace
 
 FormVariable::FormVariable() { formVariables().push_back(this); }
@@ -30,6 +32,7 @@ FormVariable::~FormVariable() {
 
 void FormVariable::load(std::unique_ptr<Form> form) {
     form_ = std::move(form);
+    form_->useKeyArrivals(keysHanded);
     form_->tell(std::exchange(untold_, {}));
     form_->runLoadHandler();
 }
@@ -42,9 +45,11 @@ Form& FormVariable::loaded() const {
 
 void FormVariable::unload() {
     if (form_)
-        untold_ = form_->untoldSpeech();
+        untold_ = form_->untoldMessages();
     form_.reset();
 }
+
+void FormVariable::handKeyArrivals(KeyArrivals* keys) { keysHanded = keys; }
 
 void FormVariable::unloadAll() {
     for (FormVariable* variable : formVariables())

@@ -9,6 +9,8 @@
 
 namespace tarvo::platform {
 
+class KeyArrivals;
+
 // Holds the one loaded instance of a form, as the forms runtime keeps one per form.
 class FormVariable {
 public:
@@ -18,6 +20,9 @@ public:
     bool isLoaded() const { return form_ != nullptr; }
     void unload();            // nothing when not loaded
     static void unloadAll();  // every form of the program
+    // The keys the window system sent, as the application notes them, for every window loaded
+    // from now on; nullptr: none are noted.
+    static void handKeyArrivals(KeyArrivals* keys);
 
 protected:
     FormVariable();
@@ -27,7 +32,7 @@ protected:
 
 private:
     std::unique_ptr<Form> form_;
-    std::vector<std::string> untold_;  // what the last window unloaded had yet to say
+    std::vector<std::string> untold_;  // what the last window unloaded had yet to tell
 };
 
 template <class F>

@@ -8,15 +8,16 @@
 #include "platform/input/click_elsewhere.h"
 #include "platform/input/input_block.h"
 #include "platform/input/key_preview.h"
-#include "platform/services/application.h"
+#include "platform/screen_reader/message_bar.h"
+#include "platform/screen_reader/reading_line.h"
 #include "platform/services/qt_strings.h"
-#include "platform/speech/speech_bar.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -115,13 +116,30 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
-    const bool plain = event->modifiers() == Qt::NoModifier;
-    if (closeOnEscape_ && event->key() == Qt::Key_Escape && plain)
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int key = event->key();
+    if (closeOnEscape_ && key == Qt::Key_Escape && plain)
         raiseClose();
-    else if (event->key() == Qt::Key_F10 && plain && menuBar_ && !menuBar_->actions().isEmpty())
+    else if (default_ && plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space))
+        default_->click();  // nothing while it is off
+    else if (key == Qt::Key_F10 && plain && menuBar_ && !menuBar_->actions().isEmpty())
         menuBar_->setActiveAction(menuBar_->actions().first());  // the desktop's key for the menus
     else
         QWidget::keyPressEvent(event);
+}
+
+// As the focused button did, the default button shows that Return presses it while the window
+// is active: the style draws the two alike.
+void FormWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && default_)
+        default_->setDefault(isActiveWindow());
+    QWidget::changeEvent(event);
+}
+
+void FormWindow::setDefaultButton(QPushButton* button) {
+    default_ = button;
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setDefault(isActiveWindow());
 }
 
 void FormWindow::raiseClose() {
@@ -142,7 +160,7 @@ void FormWindow::setInputBlocked(bool blocked) {
 
 void FormWindow::setKeyDownHandler(KeyDownHandler handler, KeyRepeat repeat) {
     delete keyPreview_;
-    keyPreview_ = new KeyPreview(this, handler, repeat, programKeyArrivals());
+    keyPreview_ = new KeyPreview(this, handler, repeat);
 }
 
 void FormWindow::setClickElsewhereHandler(Handler handler) {
@@ -150,19 +168,25 @@ void FormWindow::setClickElsewhereHandler(Handler handler) {
     clickElsewhere_ = new ClickElsewhere(this, handler);
 }
 
-SpeechBar& FormWindow::speech() {
-    if (!speech_)
-        speech_ = new SpeechBar(client_, programKeyArrivals());
-    return *speech_;
+MessageBar& FormWindow::messages() {
+    if (!messages_)
+        messages_ = new MessageBar(client_, line_, keys_);
+    return *messages_;
+}
+
+void FormWindow::addReadingLine(const QRect& where) {
+    line_ = new ReadingLine(client_);
+    line_->setGeometry(where);
+    line_->lower();  // under the controls, which take the mouse
 }
 
 void FormWindow::keyPressed(std::int64_t arrived) {
-    if (speech_)
-        speech_->keyPressed(arrived);
+    if (messages_)
+        messages_->keyPressed(arrived);
 }
 
-std::vector<std::string> FormWindow::untoldSpeech() const {
-    return speech_ ? speech_->untold() : std::vector<std::string>{};
+std::vector<std::string> FormWindow::untoldMessages() const {
+    return messages_ ? messages_->untold() : std::vector<std::string>{};
 }
 
 const FormWindow* formWindowOf(const QObject* object) {

@@ -13,14 +13,17 @@
 #include <vector>
 
 class QMenuBar;
+class QPushButton;
 class QVBoxLayout;
 
 namespace tarvo::platform {
 
 class ClickElsewhere;
 class InputBlock;
+class KeyArrivals;
 class KeyPreview;
-class SpeechBar;
+class MessageBar;
+class ReadingLine;
 
 class FormWindow final : public QWidget {
     Q_OBJECT
@@ -32,10 +35,18 @@ public:
     void setCloseHandler(Handler handler) { close_ = handler; }
     void setKeyDownHandler(KeyDownHandler handler, KeyRepeat repeat);
     void setClickElsewhereHandler(Handler handler);
-    SpeechBar& speech();
+    // The button that Return, Enter and Space press, which takes no focus.
+    void setDefaultButton(QPushButton* button);
+    MessageBar& messages();
+    // The line a braille display shows between messages; it has the focus from the start.
+    void addReadingLine(const QRect& where);
+    ReadingLine* readingLine() const { return line_; }
     // A key was pressed in the window, and reached the program at that monotonic time in ms.
     void keyPressed(std::int64_t arrived);
-    std::vector<std::string> untoldSpeech() const;
+    std::vector<std::string> untoldMessages() const;
+    // The keys the window system sent, as the program noted them; nullptr: none are noted.
+    KeyArrivals* keyArrivals() const { return keys_; }
+    void setKeyArrivals(KeyArrivals* keys) { keys_ = keys; }
 
     // After unloading the window is hidden, its timers stopped and its handlers silent.
     void unload();
@@ -47,6 +58,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void raiseClose();
@@ -54,10 +66,13 @@ private:
     QVBoxLayout* layout_;
     ClientArea* client_;
     QMenuBar* menuBar_ = nullptr;
-    SpeechBar* speech_ = nullptr;
+    MessageBar* messages_ = nullptr;
+    ReadingLine* line_ = nullptr;
+    KeyArrivals* keys_ = nullptr;
     KeyPreview* keyPreview_ = nullptr;
     ClickElsewhere* clickElsewhere_ = nullptr;
     InputBlock* block_ = nullptr;
+    QPushButton* default_ = nullptr;
     Handler close_ = nullptr;
     bool closeOnEscape_;
     bool unloaded_ = false;

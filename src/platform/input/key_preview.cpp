@@ -12,8 +12,8 @@
 
 namespace tarvo::platform {
 
-KeyPreview::KeyPreview(FormWindow* window, KeyDownHandler handler, KeyRepeat repeat, KeyArrivals* keys)
-    : QObject(window), window_(window), handler_(handler), repeat_(repeat), keys_(keys) {
+KeyPreview::KeyPreview(FormWindow* window, KeyDownHandler handler, KeyRepeat repeat)
+    : QObject(window), window_(window), handler_(handler), repeat_(repeat) {
     // The window sees a key first wherever it arrives: at the control with the focus, or at the
     // window itself when no control has it.
     window->installEventFilter(this);
@@ -30,8 +30,8 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
     const auto* keyEvent = static_cast<QKeyEvent*>(event);
     KeyMove move = keyMoveOf(keyEvent);
     const std::int64_t now = monotonicMilliseconds();
-    if (keys_)
-        move = keys_->received(move, now);
+    if (KeyArrivals* keys = window_->keyArrivals())
+        move = keys->received(move, now);
     else
         move.arrived = now;
     const bool repeat = repeat_ == KeyRepeat::Once && held_.repeats(move);

@@ -11,16 +11,15 @@ class QKeyEvent;
 namespace tarvo::platform {
 
 class FormWindow;
-class KeyArrivals;
 
 // A form's key handler sees each key pressed in the window before the control with the focus
 // does, except a text box's keys, the menu bar's and those with the logo key held.
 class KeyPreview final : public QObject {
     Q_OBJECT
 public:
-    // Watches the window and each control of it that takes the focus; `keys`, where the program
-    // keeps one, gives each key the times it moved and reached the program.
-    KeyPreview(FormWindow* window, KeyDownHandler handler, KeyRepeat repeat, KeyArrivals* keys);
+    // Watches the window and each control of it that takes the focus; the window's key arrivals,
+    // where it has them, give each key the times it moved and reached the program.
+    KeyPreview(FormWindow* window, KeyDownHandler handler, KeyRepeat repeat);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,7 +30,6 @@ private:
     FormWindow* window_;
     KeyDownHandler handler_;
     KeyRepeat repeat_;
-    KeyArrivals* keys_;
     HeldKeys held_;
 };
 

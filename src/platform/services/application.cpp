@@ -123,10 +123,12 @@ Application::Application(int& argc, char** argv) : app_(startToolkit(argc, argv)
     useDesktopLanguage();
     // The program ends through End only: re-creating a window must never quit it.
     QApplication::setQuitOnLastWindowClosed(false);
+    FormVariable::handKeyArrivals(&static_cast<ToolkitApplication&>(*app_).keys);
 }
 
 Application::~Application() {
     FormVariable::unloadAll();
+    FormVariable::handKeyArrivals(nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -136,11 +138,6 @@ int Application::run(void (*startUp)()) {
         return status;
     const int result = QApplication::exec();
     return ended ? status : result;
-}
-
-KeyArrivals* programKeyArrivals() {
-    auto* app = dynamic_cast<ToolkitApplication*>(QCoreApplication::instance());
-    return app ? &app->keys : nullptr;
 }
 
 const char* applicationTitle() noexcept { return "Tarvo"; }

@@ -22,12 +22,6 @@ private:
     std::unique_ptr<QApplication> app_;
 };
 
-class KeyArrivals;
-
-// The keys the program's application object has seen the window system send; nullptr where the
-// toolkit runs without it, as in the tests.
-KeyArrivals* programKeyArrivals();
-
 // The name the program shows in message boxes.
 const char* applicationTitle() noexcept;
 

@@ -4,6 +4,7 @@
 #include <unicode/fieldpos.h>
 #include <unicode/locid.h>
 #include <unicode/rbnf.h>
+#include <unicode/uchar.h>
 #include <unicode/unistr.h>
 
 namespace tarvo::platform {
@@ -25,6 +26,15 @@ std::string spelledOut(int count, std::string_view ruleSet, std::string_view lan
     words.findAndReplace(icu::UnicodeString(char16_t(0x00AD)), icu::UnicodeString());  // soft hyphens
     std::string text;
     return words.toUTF8String(text);
+}
+
+std::string capitalized(std::string_view text) {
+    icu::UnicodeString sentence =
+        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), int32_t(text.size())));
+    if (!sentence.isEmpty())
+        sentence.replace(0, U16_LENGTH(sentence.char32At(0)), UChar32(u_toupper(sentence.char32At(0))));
+    std::string result;
+    return sentence.toUTF8String(result);
 }
 
 }  // namespace tarvo::platform

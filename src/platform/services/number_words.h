@@ -11,4 +11,7 @@ namespace tarvo::platform {
 // gender. In digits where the language or the rule set is unknown.
 std::string spelledOut(int count, std::string_view ruleSet, std::string_view language);
 
+// The text with its first letter a capital, as a sentence that opens with a spelled-out count.
+std::string capitalized(std::string_view text);
+
 }  // namespace tarvo::platform

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/about_window.h"
+#include "ui/about.h"
 
 #include "platform/services/translation.h"
 #include "ui/over_board.h"

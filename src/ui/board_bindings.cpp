@@ -6,11 +6,12 @@
 #include "control/start_up.h"
 #include "game/show.h"
 #include "platform/services/translation.h"
-#include "ui/about_window.h"
+#include "ui/about.h"
 #include "ui/board_layout.h"
 #include "ui/drops.h"
+#include "ui/how_to_play.h"
 #include "ui/keyboard.h"
-#include "ui/rules_window.h"
+#include "ui/telling.h"
 
 #include <optional>
 
@@ -22,7 +23,8 @@ using platform::MenuSpec;
 namespace {
 
 // The menu bar, top to bottom; a title starts a menu, the items below it fill it.
-// Every access key is the only one of its letter in the whole menu bar, in every language.
+// Each access key is the only one of its letter within its menu, and a title's within the menu
+// bar, in every language.
 struct MenuEntry {
     MenuItem BoardWindow::*item;
     bool title;
@@ -48,7 +50,8 @@ constexpr MenuEntry kMenus[] = {
 }  // namespace
 
 BoardWindow::BoardWindow() : Form(board_layout::form()) {
-    // Created in tab order: only "Show" takes the focus from the keyboard.
+    // Created in tab order: only the reading line takes the focus, so the keys are the board's.
+    addReadingLine(board_layout::readingLine());
     for (int k = 1; k <= 4; ++k)
         codeLabel(k) = addLabel(board_layout::codeLabel(k));
     for (int r = 1; r <= 6; ++r)
@@ -96,6 +99,8 @@ BoardWindow::BoardWindow() : Form(board_layout::form()) {
     eEasy.onClick(eEasy_Click);
     hHowToPlay.onClick(hHowToPlay_Click);
     aAbout.onClick(aAbout_Click);
+    listenForTheBoard();
+    showTheBoardAtRest(*this);
 }
 
 }  // namespace tarvo

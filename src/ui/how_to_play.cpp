@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/rules_window.h"
+#include "ui/how_to_play.h"
 
 #include "control/clock.h"
 #include "control/levels.h"
