@@ -8,7 +8,7 @@ run_packages=(
   build-essential cmake ninja-build
   qt6-base-dev qt6-tools-dev qt6-l10n-tools libicu-dev
   qt6-translations-l10n
-  fonts-liberation
+  fonts-dejavu-core fonts-liberation
 )
 test_packages=(
   clang-format
@@ -17,6 +17,7 @@ test_packages=(
   desktop-file-utils appstream binutils-mingw-w64-x86-64
   lintian man-db
   dbus at-spi2-core orca speech-dispatcher brltty openbox x11-utils
+  qt6-wayland
 )
 
 case "${1:-test}" in

@@ -53,6 +53,11 @@ done <<'CASES'
 qt.qpa.*.debug=true|-platform bogus|tarvo: the toolkit could not start (Could not find the Qt platform plugin "bogus" in "")
 CASES
 
+# Nor with a Wayland display named and no XDG_RUNTIME_DIR, where Wayland's client writes its own line.
+env -u DISPLAY -u XDG_RUNTIME_DIR -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-0 "$program" >"$out" 2>"$err"; code=$?
+[ $code -eq 1 ] && [ "$(wc -l <"$err")" -eq 1 ] && grep -qF "XDG_RUNTIME_DIR" "$err" ||
+    fail "WAYLAND_DISPLAY, no XDG_RUNTIME_DIR: the game exits $code and says: $(cat "$err")"
+
 # When it starts, what it said meanwhile comes out as it would have, with its category; where the
 # user asked it to abort on a warning, the warning comes out first.
 timeout 3 env QT_LOGGING_RULES='qt.qpa.plugin.debug=true' "$program" -platform offscreen >"$out" 2>"$err"
@@ -60,10 +65,10 @@ grep -q '^qt\.qpa\.plugin: ' "$err" || fail "messages held at start-up lose thei
 env -u XDG_RUNTIME_DIR QT_FATAL_WARNINGS=1 "$program" -platform offscreen >"$out" 2>"$err"; code=$?
 [ $code -ne 0 ] && grep -q 'XDG_RUNTIME_DIR' "$err" || fail "a fatal warning: exit $code, and it says: $(cat "$err")"
 
-# In the desktop's language: the first of LANGUAGE, LC_ALL, LC_MESSAGES and LANG that has a
-# translation, the toolkit's words ("Usage") with the game's; English when none has, and, as
-# gettext has it, whatever LANGUAGE says while the messages' locale is C or POSIX (or unset);
-# --version the same in all.
+# In the desktop's language, as gettext chooses it: the first of LANGUAGE's languages that has a
+# translation, else the locale's, the toolkit's words ("Usage") with the game's; English when
+# LANGUAGE names none that has one, and whatever LANGUAGE says while the messages' locale is C or
+# POSIX (or unset); --version the same in all.
 while IFS='|' read -r language all messages lang usage help; do
     LANGUAGE=$language LC_ALL=$all LC_MESSAGES=$messages LANG=$lang run --help
     head -n 1 "$out" | grep -qxF "$usage" && grep -qF -- "-h, --help     $help" "$out" ||
@@ -83,6 +88,7 @@ de||||Usage: tarvo [options]|Show this help and exit.
 it_IT|||it_IT.UTF-8|Usage: tarvo [options]|Show this help and exit.
 |||ru_RU.UTF-8|Использование: tarvo [параметры]|Показать эту справку и выйти.
 pl:en|||C.UTF-8|Sposób użycia: tarvo [opcje]|Wyświetla tę pomoc i kończy działanie.
+nl|||de_DE.UTF-8|Usage: tarvo [options]|Show this help and exit.
 CASES
 LANG=de_DE.UTF-8 LC_ALL= LANGUAGE= run --bogus
 [ "$(head -n 1 "$err")" = "tarvo: Unbekannte Option 'bogus'." ] || fail "in German, --bogus says: $(head -n 1 "$err")"

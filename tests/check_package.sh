@@ -92,7 +92,7 @@ fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libicu72 fonts-liberation qt6-translations-l10n; do
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libicu72 fonts-dejavu-core fonts-liberation qt6-translations-l10n; do
     grep -qw -- "$package" <<<"$depends" || fail "the package does not depend on $package"
 done
 

@@ -18,7 +18,9 @@
 #include <QStyle>
 #include <QTest>
 
+#include <algorithm>
 #include <map>
+#include <tuple>
 #include <utility>
 
 using namespace tarvo;
@@ -68,7 +70,10 @@ struct Caption {
 Caption measure(QWidget* control, const QString& text) {
     const QPalette::ColorGroup group = control->isEnabled() ? QPalette::Active : QPalette::Disabled;
     const QColor back = control->palette().color(group, control->backgroundRole());
-    const QColor fore = control->palette().color(group, control->foregroundRole());
+    const bool greyed = !control->isEnabled() && qobject_cast<platform::LabelWidget*>(control) &&
+                        !control->palette().isBrushSet(group, control->foregroundRole());
+    const QColor fore =
+        greyed ? platform::greyedText() : control->palette().color(group, control->foregroundRole());
 
     Caption c{control, control->rect(), control->rect(), {}, {}, 0};
     if (auto* label = qobject_cast<QLabel*>(control)) {
@@ -133,12 +138,15 @@ class CaptionsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The captions are measured in the font the package depends on: another that stands in for
-    // Arial has other widths, and a caption that fits in it may not fit for the player.
+    // The captions are measured in the fonts the package depends on: another that stands in has
+    // other widths, and a caption that fits in it may not fit for the player.
     void initTestCase() {
-        const QString family = QFontInfo(QFont("Arial")).family();
-        QVERIFY2(family == "Liberation Sans",
-                 qPrintable("Arial is drawn in " + family + ", not Liberation Sans (fonts-liberation)"));
+        for (const auto& [font, drawnIn, package] :
+             {std::tuple{QFont("Arial"), "Liberation Sans", "fonts-liberation"},
+              std::tuple{QApplication::font(), "DejaVu Sans", "fonts-dejavu-core"}})
+            QVERIFY2(QFontInfo(font).family() == drawnIn,
+                     qPrintable(font.family() + " is drawn in " + QFontInfo(font).family() + ", not " +
+                                drawnIn + " (" + package + ")"));
     }
 
     void cleanup() {
@@ -265,7 +273,9 @@ private slots:
         }
     }
 
-    void aDisabledSlotShowsItsCaptionGreyed() {
+    // A closed row's digit is greyed beside the open row's, no lighter than (109, 109, 109): 4.5:1
+    // on its face (239, 239, 239). The ended clock keeps its white on red, 4:1.
+    void closedControlsShowTheirTextGreyedOrAsTheyWere() {
         playInto(game_, Scene::InProgress);
         auto* scored = control<QLabel>(slotName(3, 1));  // "6", row closed
         auto* open = control<QLabel>(slotName(4, 1));    // "6", the active row
@@ -273,10 +283,19 @@ private slots:
         const Ink greyed = measure(scored, "6").ink;
         const Ink normal = measure(open, "6").ink;
         QVERIFY(!greyed.box.isEmpty() && !normal.box.isEmpty());
-        QVERIFY2(greyed.darkest > normal.darkest + 40,
+        QVERIFY2(greyed.darkest > normal.darkest + 40 && greyed.darkest <= 109,
                  qPrintable(QString("darkest ink: closed slot %1, open slot %2")
                                 .arg(greyed.darkest)
                                 .arg(normal.darkest)));
+        playInto(game_, Scene::LostOnTime);
+        auto* clock = control<QLineEdit>("Text1");
+        const QImage ended = clock->grab().toImage();
+        int lightest = 0;
+        for (int y = 0; y < ended.height(); ++y)
+            for (int x = 0; x < ended.width(); ++x)
+                lightest = std::max(lightest, qGray(ended.pixel(x, y)));
+        QVERIFY(!clock->isEnabled());
+        QCOMPARE(lightest, 255);
     }
 
 private:

@@ -9,6 +9,7 @@
 #include "ui/how_to_play.h"
 #include "windows/board_window.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -178,8 +179,8 @@ private slots:
         QVERIFY(QTest::qWaitFor([] { return clockBox() == "2:44"; }, 5000));
     }
 
-    // How to play covers the board: over a minute of reading on Hard loses nothing; the clock goes
-    // on from where it stood.
+    // How to play stops the clock: over a minute of reading on Hard loses nothing, with the
+    // board's face over its controls, and the clock goes on from where it stood, the board as it was.
     void theRulesStopTheClockWhileTheyAreOpen() {
         game_.draws.queueCode("1234");
         dispatch(hHard_Click);
@@ -188,7 +189,12 @@ private slots:
         dispatch(Timer1_Timer);
         dispatch(Timer1_Timer);
         QCOMPARE(clockBox(), QString("0:54"));
+        QWidget* face = control<QWidget>("Form1Client");
+        const QImage board = face->grab().toImage();
         dispatch(hHowToPlay_Click);
+        QImage plain = board;
+        plain.fill(board.pixel(0, 0));
+        QCOMPARE(face->grab().toImage(), plain);
         for (int s = 0; s < 75; ++s) {  // the timer, were it running, would step each second
             game_.clock.second = (game_.clock.second + 1) % 60;
             if (timer->isActive())
@@ -196,6 +202,7 @@ private slots:
         }
         QCOMPARE(clockBox(), QString("0:54"));
         dispatch(Form3_Command1_Click);
+        QCOMPARE(face->grab().toImage(), board);
         dispatch(Timer1_Timer);  // no step in the second the rules closed
         QCOMPARE(clockBox(), QString("0:54"));
         QCOMPARE(countDown(), countdownFrom(0, 54));

@@ -215,9 +215,15 @@ private slots:
         QTest::newRow("a click on Show puts it down") << "tile 2, Command1, slot 1 1"
                                                       << "    "
                                                       << "";
-        QTest::newRow("Escape puts it down") << "tile 4, Escape, slot 1 1"
+        QTest::newRow("Escape puts it down") << "tile 4, key Escape, slot 1 1"
                                              << "    "
                                              << "";
+        QTest::newRow("a slot clicked brings the keys' cursor") << "slot 1 3, key 5"
+                                                                << "  5 "
+                                                                << "";
+        QTest::newRow("a slot that takes a tile too") << "tile 4, slot 1 2, key 5"
+                                                      << " 5  "
+                                                      << "Label62";
         QTest::newRow("a closed row's slot takes nothing") << "tile 4, slot 2 1, slot 1 1"
                                                            << "    "
                                                            << "";
@@ -247,8 +253,8 @@ private slots:
                 QEvent started(platform::dragStartEventType());
                 QCoreApplication::sendEvent(control<QWidget>(tileName(w[1].toInt())), &started);
                 QVERIFY(dropTile(w[1].toInt(), w[3].toInt(), w[4].toInt()));
-            } else if (w[0] == "Escape") {
-                pressKeys("Escape");
+            } else if (w[0] == "key") {
+                pressKeys(w[1]);
             } else {
                 QTest::mouseClick(control<QWidget>(w[0]), Qt::LeftButton);
             }

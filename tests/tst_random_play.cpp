@@ -7,7 +7,6 @@
 #include "model/game_model.h"
 #include "platform/controls/label_widget.h"
 #include "support/board.h"
-#include "ui/about.h"
 #include "windows/board_window.h"
 
 #include <QAction>
@@ -30,7 +29,7 @@ using model::Level;
 
 namespace {
 
-enum class Kind { Drop, Show, New, ChooseLevel, OpenAbout, CloseAbout, Tick, Key, Click };
+enum class Kind { Drop, Show, New, ChooseLevel, OpenOver, CloseOver, Tick, Key, Click };
 
 // The keys a player uses on the board, as Event::a of a Key event, by pressKeys' names.
 const char* const kKeys[] = {"1",  "2",    "3",     "4",    "5",   "6",  "k1",   "k2", "k3",     "k4",   "k5",
@@ -40,8 +39,8 @@ constexpr int kFirstShow = 19;  // Return
 
 struct Event {
     Kind kind;
-    // Drop: digit; ChooseLevel: level; CloseAbout: the way; Tick: second; Key: kKeys; Click: a
-    // tile 1..6, 7 a slot, 0 elsewhere
+    // Drop: digit; ChooseLevel: level; OpenOver: 0 About, 1 How to play; CloseOver: the way;
+    // Tick: second; Key: kKeys; Click: a tile 1..6, 7 a slot, 0 elsewhere
     int a = 0;
     int row = 0;
     int position = 0;
@@ -63,10 +62,12 @@ std::string describe(const Event& e) {
                     : e.a == 1 ? "Normal"
                                : "Easy") +
                    " (code " + e.code + ")";
-        case Kind::OpenAbout:
-            return "Help > About";
-        case Kind::CloseAbout:
-            return std::string("About: ") + (e.a == 0 ? "OK" : e.a == 1 ? "close button" : "Escape");
+        case Kind::OpenOver:
+            return e.a == 0 ? "Help > About" : "Help > How to play";
+        case Kind::CloseOver:
+            return std::string("the window over the board: ") + (e.a == 0   ? "OK"
+                                                                 : e.a == 1 ? "close button"
+                                                                            : "Escape");
         case Kind::Tick:
             return "tick at second " + std::to_string(e.a);
         case Kind::Key:
@@ -82,7 +83,7 @@ std::string describe(const Event& e) {
 
 // How a sequence spends its events; the mix makes every ending common.
 struct Style {
-    int drop, show, newGame, level, openAbout, closeAbout, tick, key, click;
+    int drop, show, newGame, level, openOver, closeOver, tick, key, click;
     double aimed;     // share of drops that put the code's digit in its place
     bool startsHard;  // a level choice of Hard first
 };
@@ -117,8 +118,8 @@ public:
     Event next(const GameModel& game, int index) {
         if (index == 0 && style_.startsHard)
             return {Kind::ChooseLevel, 0, 0, 0, code()};
-        const int weights[] = {style_.drop,       style_.show, style_.newGame, style_.level, style_.openAbout,
-                               style_.closeAbout, style_.tick, style_.key,     style_.click};
+        const int weights[] = {style_.drop,      style_.show, style_.newGame, style_.level, style_.openOver,
+                               style_.closeOver, style_.tick, style_.key,     style_.click};
         int roll = below(100);
         int kind = 0;
         while (roll >= weights[kind])
@@ -140,8 +141,10 @@ public:
                 return {Kind::New, 0, 0, 0, code()};
             case Kind::ChooseLevel:
                 return {Kind::ChooseLevel, below(3), 0, 0, code()};
-            case Kind::CloseAbout:
-                return {Kind::CloseAbout, below(3), 0, 0, {}};
+            case Kind::OpenOver:
+                return {Kind::OpenOver, below(2), 0, 0, {}};
+            case Kind::CloseOver:
+                return {Kind::CloseOver, below(3), 0, 0, {}};
             case Kind::Key: {
                 // Mostly digits, as a player types a row; aimed ones are the code's at the cursor.
                 const int roll = below(20);
@@ -250,7 +253,12 @@ std::string screen() {
         if (menuItem(item)->isChecked())
             levels += (levels.empty() ? "" : "+") + std::string(item + 1);
     s += "level " + levels + "\n";
-    s += std::string("about ") + (aboutWidget() ? "open" : "closed") + ", board " +
+    const QWidget* cover = boardWidget()->findChild<QWidget*>("Cover");
+    s += std::string("over the board: ") +
+         (aboutWidget()   ? "About"
+          : rulesWidget() ? "How to play"
+                          : "nothing") +
+         (cover && cover->isVisible() ? ", covered" : "") + ", board " +
          (Form1().isEnabled() ? "takes input" : "blocked") + "\n";
     if (QApplication::activePopupWidget())
         s += "a menu is open\n";
@@ -298,6 +306,8 @@ private slots:
                                  "About closed by OK",
                                  "About closed by Escape",
                                  "About closed by its close button",
+                                 "How to play closed as the game goes on",
+                                 "How to play closed after an ending",
                                  "New from File > New",
                                  "New from Level > Hard",
                                  "New from Level > Normal",
@@ -350,7 +360,7 @@ private:
     // What the event brought about that the suite relies on random play to reach.
     void countReached(const Event& e, const GameModel& before, const GameModel& after) {
         static const char* const levels[] = {"Hard", "Normal", "Easy"};
-        const bool onTheBoard = !before.aboutOpen();
+        const bool onTheBoard = before.over() == GameModel::Over::Nothing;
         const bool shows = e.kind == Kind::Show || (e.kind == Kind::Key && e.a >= kFirstShow);
         if (after.lastEnding() == Ending::Win)
             ++reached_["a win on row " + std::to_string(before.activeRow())];
@@ -374,10 +384,13 @@ private:
                 ++reached_[e.a == before.picked() ? "a tile put down by a click on it"
                                                   : "another tile picked up"];
         }
-        if (e.kind == Kind::CloseAbout && before.aboutOpen())
+        if (e.kind == Kind::CloseOver && before.over() == GameModel::Over::About)
             ++reached_[std::string("About closed by ") + (e.a == 0   ? "OK"
                                                           : e.a == 1 ? "its close button"
                                                                      : "Escape")];
+        if (e.kind == Kind::CloseOver && before.over() == GameModel::Over::Rules)
+            ++reached_[before.ended() ? "How to play closed after an ending"
+                                      : "How to play closed as the game goes on"];
         if (e.kind == Kind::New && onTheBoard)
             ++reached_["New from File > New"];
         if (e.kind == Kind::ChooseLevel && onTheBoard)
@@ -395,7 +408,7 @@ private:
                 game.pressShow();
                 break;
             case Kind::New:
-                if (game.aboutOpen()) {
+                if (!onTheBoard(game)) {
                     clickMenuTitle(0);
                 } else {
                     game_.draws.queueCode(e.code);
@@ -404,7 +417,7 @@ private:
                 game.chooseNew(e.code, game_.clock.second);
                 break;
             case Kind::ChooseLevel:
-                if (game.aboutOpen()) {
+                if (!onTheBoard(game)) {
                     clickMenuTitle(1);
                 } else {
                     game_.draws.queueCode(e.code);
@@ -412,24 +425,24 @@ private:
                 }
                 game.chooseLevel(Level(e.a), e.code, game_.clock.second);
                 break;
-            case Kind::OpenAbout:
-                if (game.aboutOpen())
+            case Kind::OpenOver:
+                if (!onTheBoard(game))
                     clickMenuTitle(2);
                 else
-                    menuItem("aAbout")->trigger();
-                game.openAbout();
+                    menuItem(e.a == 0 ? "aAbout" : "hHowToPlay")->trigger();
+                game.open(e.a == 0 ? GameModel::Over::About : GameModel::Over::Rules);
                 break;
-            case Kind::CloseAbout:
-                if (QWidget* about = aboutWidget()) {
-                    auto* ok = about->findChild<QPushButton*>("Command1");
+            case Kind::CloseOver:
+                if (QWidget* over = aboutWidget() ? aboutWidget() : rulesWidget()) {
+                    auto* ok = over->findChild<QPushButton*>("Command1");
                     if (e.a == 0)
                         QTest::mouseClick(ok, Qt::LeftButton);
                     else if (e.a == 1)
-                        about->close();
+                        over->close();
                     else
                         QTest::keyClick(ok, Qt::Key_Escape);
                 }
-                game.closeAbout();
+                game.close(game_.clock.second);
                 break;
             case Kind::Key: {
                 pressKeys(kKeys[e.a]);
@@ -466,6 +479,8 @@ private:
         QCoreApplication::sendPostedEvents();
         flushDeletedWindows();
     }
+
+    static bool onTheBoard(const GameModel& game) { return game.over() == GameModel::Over::Nothing; }
 
     FixedGame game_;
     std::map<std::string, long> reached_;

@@ -58,9 +58,13 @@ void Timer1_Timer() {
         runClock(level);
 }
 
-void pauseClock() { Form1().Timer1.setEnabled(false); }
+void pauseClock() {
+    Form1().Timer1.setEnabled(false);
+    Form1().cover(true);
+}
 
 void resumeClock() {
+    Form1().cover(false);
     if (!Form1().Command1.isEnabled())
         return;  // the game ended before the pause, and its clock with it
     Module1.NextTickSecond = Integer((platform::secondOfMinute() + 1) % 60);

@@ -18,9 +18,10 @@ bool stepIsDue(int second, int awaitedSecond);
 // off, borrows a minute where the level allows, and ends the game when the time runs out.
 void Timer1_Timer();
 
-// The rules cover the board, so reading them costs no time: the clock stands still until they
-// close, then goes on from the time it showed at the next second of the time of day, as it
-// steps. The clock of a game that has ended stays stopped.
+// Reading the rules costs no time, and shows nothing of the game: the clock stands still and the
+// board's face covers its controls until the rules close; then the clock goes on from the time it
+// showed at the next second of the time of day, as it steps. The clock of a game that has ended
+// stays stopped.
 void pauseClock();
 void resumeClock();
 

@@ -27,10 +27,16 @@ void Tile_Click(platform::Label& tile) {
 }
 
 // The tile stays picked for the next slot; a slot that does not take it is a click elsewhere.
+// A click on the open row, with a tile or without, brings the keys' cursor there.
 void Slot_Click(platform::Label& slot) {
     BoardWindow& board = Form1();
     if (!board.picked() || !board.tile(board.picked()).dropOn(slot))
         board.pickUp(0);
+    if (slot.isEnabled() && board.Command1.isEnabled()) {
+        const BoardWindow::Place place = board.placeOf(slot);
+        board.placeCursor(place.row, place.position, board.cursor().shown);
+        showTheBoardAtRest(board);
+    }
 }
 
 void Form_ClickElsewhere() { Form1().pickUp(0); }

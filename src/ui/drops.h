@@ -11,7 +11,8 @@ void Slot_DragDrop(platform::Label& slot, const platform::Label& Source, float X
 
 // Placing a digit by clicks, for a player who cannot drag: a click on a tile picks it up, and a
 // click on a slot then drops it there as a drag would. A click on the same tile, anywhere else
-// on the board, or Escape puts it down.
+// in the window, or Escape puts it down. A click on a slot of the active row brings the keys'
+// cursor to it.
 void Tile_Click(platform::Label& tile);
 void Slot_Click(platform::Label& slot);
 void Form_ClickElsewhere();

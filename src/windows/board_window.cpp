@@ -32,6 +32,12 @@ platform::Label& BoardWindow::slot(int row, int position) { return slots_[gridIn
 platform::Image& BoardWindow::peg(int row, int position) { return pegs_[gridIndex(row, position)]; }
 platform::Label& BoardWindow::tile(int digit) { return element(tiles_, digit, "Tile"); }
 
+BoardWindow::Place BoardWindow::placeOf(const platform::Label& slot) const {
+    const auto found = std::find(slots_.begin(), slots_.end(), slot);
+    const int index = int(found - slots_.begin());
+    return found == slots_.end() ? Place{} : Place{index / 4 + 1, index % 4 + 1};
+}
+
 void BoardWindow::placeCursor(int row, int position, bool shown) {
     const std::size_t at = gridIndex(row, position);
     cursor_ = {row, position, shown};

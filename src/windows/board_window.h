@@ -21,6 +21,13 @@ public:
     platform::Image& peg(int row, int position);   // Image1..Image24
     platform::Label& tile(int digit);              // Label59..Label64, the tiles "1".."6"
 
+    // Where a slot stands on the board; row 0 for a label that is no slot.
+    struct Place {
+        int row = 0;
+        int position = 0;
+    };
+    Place placeOf(const platform::Label& slot) const;
+
     platform::Label Label35;  // the message
     platform::CommandButton Command1;
     platform::TextBox Text1;  // the clock

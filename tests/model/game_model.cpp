@@ -33,7 +33,7 @@ void GameModel::reset(const std::string& code) {
 }
 
 void GameModel::start(const std::string& code, int second) {
-    aboutOpen_ = false;
+    over_ = Over::Nothing;
     startNormal(code, second);
 }
 
@@ -84,6 +84,10 @@ void GameModel::clickSlot(int row, int position) {
         drop(picked_, row, position);  // and it stays picked for the next slot
     else
         picked_ = 0;
+    if (rowOpen_[row - 1] && showButton_) {
+        cursorRow_ = row;
+        cursor_ = position;
+    }
 }
 
 void GameModel::clickElsewhere() {
@@ -164,14 +168,22 @@ void GameModel::end(const char* message) {
     lastEnding_ = message_ == "You Won !" ? Ending::Win : Ending::SixthRowLoss;
 }
 
-void GameModel::openAbout() {
+void GameModel::open(Over window) {
     lastEnding_ = Ending::None;
-    aboutOpen_ = true;
+    if (!boardTakesInput())
+        return;
+    over_ = window;
+    if (window == Over::Rules)
+        timer_ = false;
 }
 
-void GameModel::closeAbout() {
+void GameModel::close(int second) {
     lastEnding_ = Ending::None;
-    aboutOpen_ = false;
+    if (over_ == Over::Rules && showButton_) {
+        timer_ = true;
+        awaited_ = (second + 1) % 60;
+    }
+    over_ = Over::Nothing;
 }
 
 void GameModel::tick(int second) {
@@ -222,8 +234,11 @@ std::string GameModel::screen() const {
           : level_ == Level::Normal ? "Normal"
                                     : "Easy") +
          "\n";
-    s += std::string("about ") + (aboutOpen_ ? "open" : "closed") + ", board " +
-         (aboutOpen_ ? "blocked" : "takes input") + "\n";
+    s += std::string("over the board: ") +
+         (over_ == Over::About   ? "About"
+          : over_ == Over::Rules ? "How to play, covered"
+                                 : "nothing") +
+         ", board " + (boardTakesInput() ? "takes input" : "blocked") + "\n";
     return s;
 }
 

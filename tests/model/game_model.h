@@ -26,18 +26,22 @@ public:
     void typeDigit(int digit);
     enum class Move { Left, Right, Home, End, Up, Down, T };
     void moveCursor(Move move);
-    void pressReturn() { score(); }  // the focused "Show" takes it
+    void pressReturn() { score(); }  // the window's default button, "Show", takes it
     // Clicks: a tile picks it up, or puts it down when it was the one up; a slot of the active
-    // row takes the tile that is up, as a drop, and it stays up; any other click puts it down.
+    // row takes the tile that is up, as a drop, and it stays up; any other click puts it down. A
+    // click on an open slot brings the keys' cursor there while the game goes on.
     void clickTile(int digit);
     void clickSlot(int row, int position);
     void clickElsewhere();
     void pressShow();  // with the mouse: a click that puts a picked tile down first
-    void openAbout();
-    void closeAbout();
+    // About over the board, or How to play, which stops the clock until it closes; the clock goes
+    // on from the next second, as it steps, if the game goes on.
+    enum class Over { Nothing, About, Rules };
+    void open(Over window);
+    void close(int second);
     void tick(int second);
 
-    bool aboutOpen() const { return aboutOpen_; }
+    Over over() const { return over_; }
     int activeRow() const { return activeRow_; }
     int cursor() const { return cursor_; }
     int picked() const { return picked_; }
@@ -56,7 +60,7 @@ private:
     void score();
     void startNormal(const std::string& code, int second);
     void end(const char* message);
-    bool boardTakesInput() const { return !aboutOpen_; }
+    bool boardTakesInput() const { return over_ == Over::Nothing; }
 
     std::string code_;
     std::array<std::string, 6> slots_{};  // four characters a row, ' ' for an empty slot
@@ -75,7 +79,7 @@ private:
     int seconds_ = 45;
     int borrowed_ = 0;
     int awaited_ = 0;
-    bool aboutOpen_ = false;
+    Over over_ = Over::Nothing;
     Ending lastEnding_ = Ending::None;
     int cursorRow_ = 1;
     int cursor_ = 1;            // position

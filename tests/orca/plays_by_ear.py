@@ -222,7 +222,8 @@ press("Escape")
 quit(game)
 
 # In the desktop's language, the game's words are that language's, whichever voice Orca speaks
-# them with: a slot, a score, and the time told by T found at its place on a Russian keyboard,
+# them with: a slot, a score, and the time told by T found at its place on a Russian keyboard, as
+# Ctrl+N is,
 # each count in the form Russian grammar asks for and spelled out in the gender of its noun, which
 # the voice would miss in a digit: "две минуты", not "два". (Every language: tst_accessibility.)
 def russian(n, one, few, many):
@@ -254,7 +255,9 @@ for key in ["1", "1", "1"]:
 expect("Return", re.escape("Ряд 1: 1 1 1 1. Чёрных: 1, белых: 0."), within=1.0)
 subprocess.run(["setxkbmap", "ru"], check=True)  # T's place types a Cyrillic letter, the digits stay
 _, said = press("Cyrillic_ie")
+press("ctrl+Cyrillic_te")  # Ctrl and N's place: a new game, back on row 1
 subprocess.run(["setxkbmap", "us"], check=True)
+expect("1", r"Ряд 1, позиция 1: 1\.?")
 found = re.fullmatch(r"\w+ (\w+) минут\w* (.+) секунд\w*\.", said[0][1]) if len(said) == 1 else None
 if not found or found.group(1) not in COUNTS or found.group(2) not in COUNTS:
     failures.append("ru, after T: wanted the time, its counts in words of the feminine, heard %r" % [text for _, text in said])

@@ -75,7 +75,8 @@ void runClock(FixedGame& game, int seconds) {
     for (int n = 0; n < seconds && timer->isActive(); ++n) {
         game.clock.second = (game.clock.second + 1) % 60;
         platform::dispatch(Timer1_Timer);  // steps
-        platform::dispatch(Timer1_Timer);  // shows the step
+        if (timer->isActive())
+            platform::dispatch(Timer1_Timer);  // shows the step; a stopped timer ticks no more
     }
 }
 

@@ -41,6 +41,7 @@ public:
 
     Label() = default;
     explicit Label(LabelWidget* widget) : widget_(widget) {}
+    friend bool operator==(const Label&, const Label&) = default;  // the same control
 
     std::string caption() const;
     void setCaption(std::string_view caption);

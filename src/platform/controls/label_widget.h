@@ -16,6 +16,8 @@ QString dragMimeType();
 
 // The colour of a label's mark: the cursor's bar along the bottom, a picked label's face.
 QColor markColor();
+// The text of a label that is off, unless it has a colour of its own.
+QColor greyedText();
 constexpr int cursorBarHeight() { return 4; }
 
 // Sent to a label as a drag from it begins: to its window, the press was not a click on it.

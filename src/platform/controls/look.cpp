@@ -52,6 +52,7 @@ QFont fontOf(const Font& font) {
     return result;
 }
 
+// A colour of its own holds when the control is off too, as the ended clock's white on red.
 void setColours(QWidget* control, const ControlLook& look, QPalette::ColorRole back,
                 QPalette::ColorRole fore) {
     control->setBackgroundRole(back);
@@ -61,11 +62,8 @@ void setColours(QWidget* control, const ControlLook& look, QPalette::ColorRole b
     QPalette palette = control->palette();
     if (look.backColour)
         palette.setColor(back, toQColor(*look.backColour));
-    if (look.foreColour) {
-        // The disabled group keeps the style's greyed text.
-        palette.setColor(QPalette::Active, fore, toQColor(*look.foreColour));
-        palette.setColor(QPalette::Inactive, fore, toQColor(*look.foreColour));
-    }
+    if (look.foreColour)
+        palette.setColor(fore, toQColor(*look.foreColour));
     control->setPalette(palette);
 }
 

@@ -11,6 +11,20 @@ void ClientArea::setBackColour(const QColor& colour) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void ClientArea::setCovered(bool covered) {
+    if (!cover_) {
+        cover_ = new QWidget(this);
+        cover_->setObjectName(QStringLiteral("Cover"));
+        QPalette face = cover_->palette();
+        face.setColor(QPalette::Window, back_);
+        cover_->setPalette(face);
+        cover_->setAutoFillBackground(true);
+    }
+    cover_->setGeometry(rect());
+    cover_->raise();
+    cover_->setVisible(covered);
+}
+
 void ClientArea::paintEvent(QPaintEvent* event) {
     if (back_.isValid())
         QPainter(this).fillRect(event->rect(), back_);

@@ -15,12 +15,15 @@ public:
     explicit ClientArea(QWidget* parent) : QWidget(parent) {}
     void setBackColour(const QColor& colour);
     QColor backColour() const { return back_; }
+    // Shows the plain face over every control, or the controls again as they were.
+    void setCovered(bool covered);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor back_;
+    QWidget* cover_ = nullptr;
 };
 
 }  // namespace tarvo::platform

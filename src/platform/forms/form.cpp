@@ -76,6 +76,8 @@ bool Form::isEnabled() const { return !window_->isInputBlocked(); }
 
 void Form::setEnabled(bool enabled) { window_->setInputBlocked(!enabled); }
 
+void Form::cover(bool covered) { window_->clientArea()->setCovered(covered); }
+
 void Form::announce(std::string_view text) { window_->messages().tell(std::string(text)); }
 
 void Form::echo(std::string_view text) { window_->messages().echo(std::string(text)); }

@@ -53,6 +53,8 @@ public:
     void show();  // returns at once; the first show places the window
     bool isEnabled() const;
     void setEnabled(bool enabled);  // a disabled window takes no input, menus included
+    // Hides every control under the window's plain face, or shows them again as they were.
+    void cover(bool covered);
     // Has a screen reader say the message once and show it on a braille display, after the
     // running handler and while the window is active: at once, or when the player comes back to
     // the window. Messages come in turn.
@@ -83,8 +85,8 @@ protected:
     // Keys pressed in the window reach the handler before its controls (the focused button
     // included), except while a text box has the focus. Call it once the controls exist.
     void onKeyDown(KeyDownHandler handler, KeyRepeat repeat);
-    // A press of the mouse, or a tap, anywhere in the window below its menu bar but on a label
-    // that takes clicks. Call it once the controls exist.
+    // A press of the mouse, or a tap, anywhere in the window, its menu bar too, but on a label
+    // that takes clicks. Call it once the controls and menus exist.
     void onClickElsewhere(Handler handler);
 
 private:

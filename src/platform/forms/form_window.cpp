@@ -75,7 +75,7 @@ FormWindow::FormWindow(const FormSpec& spec)
     if (!spec.icon.empty())
         useProgramIcon(toQString(spec.icon));
 
-    // No name: the system's own font, which needs no look-up of another family.
+    // No name: the program's own font, which needs no look-up of another family.
     QFont font = spec.font.name.empty() ? QApplication::font() : QFont(toQString(spec.font.name));
     font.setPointSizeF(spec.font.points);
     font.setBold(spec.font.bold);

@@ -4,6 +4,7 @@
 #include "platform/controls/label_widget.h"
 #include "platform/forms/form_window.h"
 
+#include <QMenuBar>
 #include <QMouseEvent>
 
 #include <utility>
@@ -14,6 +15,8 @@ ClickElsewhere::ClickElsewhere(FormWindow* window, Handler handler) : QObject(wi
     window->clientArea()->installEventFilter(this);
     for (QWidget* control : window->clientArea()->findChildren<QWidget*>())
         control->installEventFilter(this);
+    if (auto* menus = window->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly))
+        menus->installEventFilter(this);
 }
 
 bool ClickElsewhere::eventFilter(QObject* watched, QEvent* event) {

@@ -9,8 +9,8 @@ namespace tarvo::platform {
 
 class FormWindow;
 
-// Raises a handler on a press of the mouse, or a tap, anywhere in a window below its menu bar
-// but on an enabled label that takes clicks, and as a drag from a label begins.
+// Raises a handler on a press of the mouse, or a tap, anywhere in a window, its menu bar too, but
+// on an enabled label that takes clicks, and as a drag from a label begins.
 class ClickElsewhere final : public QObject {
     Q_OBJECT
 public:

@@ -7,7 +7,9 @@
 #include "platform/services/run_time_error.h"
 #include "platform/services/time_of_day.h"
 
+#include <QAction>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 
 namespace tarvo::platform {
@@ -49,10 +51,28 @@ bool KeyPreview::preview(QObject* receiver, const QKeyEvent* event, bool repeat)
         return false;
     if (repeat && !(held & (Qt::ControlModifier | Qt::AltModifier)))
         return true;  // a key held down is one press: a finger resting too long loses no row
+    if (!repeat && shortcutByPlace(event, code))
+        return true;
     const int shift = (held & Qt::ShiftModifier ? kShiftKey : 0) |
                       (held & Qt::ControlModifier ? kCtrlKey : 0) | (held & Qt::AltModifier ? kAltKey : 0);
     dispatch([&] { handler_(code, shift); });
     return code == 0;
+}
+
+// The menus' shortcuts are Latin letters with Ctrl: on a layout whose letters are not, the key
+// at the letter's place takes them, as T does on the board.
+bool KeyPreview::shortcutByPlace(const QKeyEvent* event, int code) {
+    const bool latin = event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z;
+    if (latin || !(event->modifiers() & Qt::ControlModifier) || code < kKeyA || code >= kKeyA + 26)
+        return false;
+    const QKeySequence atItsPlace(
+        QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(Qt::Key_A + (code - kKeyA))));
+    for (QAction* action : window_->findChildren<QAction*>())
+        if (action->isEnabled() && action->shortcut() == atItsPlace) {
+            action->trigger();
+            return true;
+        }
+    return false;
 }
 
 }  // namespace tarvo::platform

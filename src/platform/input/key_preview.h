@@ -26,6 +26,7 @@ protected:
 
 private:
     bool preview(QObject* receiver, const QKeyEvent* event, bool repeat);
+    bool shortcutByPlace(const QKeyEvent* event, int code);
 
     FormWindow* window_;
     KeyDownHandler handler_;

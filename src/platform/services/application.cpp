@@ -4,12 +4,15 @@
 #include "platform/forms/form_variable.h"
 #include "platform/input/key_arrivals.h"
 #include "platform/input/key_events.h"
+#include "platform/services/held_output.h"
 #include "platform/services/run_time_error.h"
 #include "platform/services/time_of_day.h"
 #include "platform/services/translation.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QKeyEvent>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdio>
@@ -35,6 +38,7 @@ struct HeldMessage {
 };
 std::mutex holding;
 std::vector<HeldMessage> heldBack;
+HeldStandardError* heldOutput = nullptr;  // what the libraries under the toolkit wrote themselves
 
 // Why the toolkit could not start: the display it could not reach, or else the last warning it
 // gave before its fatal message (its debug lines say nothing of the cause), or else that message.
@@ -48,11 +52,14 @@ QString whyNoStart(const QString& fatal) {
     for (const HeldMessage& m : held) {
         if (m.category != "qt.qpa.xcb" || !m.text.startsWith(noDisplay))
             continue;
-        const std::string why =
-            !m.text.mid(noDisplay.size()).trimmed().isEmpty() ? m.text.toStdString()
-            : qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-                ? translated(TARVO_TEXT("Errors", "DISPLAY and WAYLAND_DISPLAY are not set"))
-                : translated(TARVO_TEXT("Errors", "DISPLAY is not set"));
+        std::string why = !m.text.mid(noDisplay.size()).trimmed().isEmpty() ? m.text.toStdString()
+                          : qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                              ? translated(TARVO_TEXT("Errors", "DISPLAY and WAYLAND_DISPLAY are not set"))
+                              : translated(TARVO_TEXT("Errors", "DISPLAY is not set"));
+        // Wayland's client says why it found no compositor, as "error: XDG_RUNTIME_DIR is ...".
+        const QString wayland = QString::fromStdString(heldOutput ? heldOutput->drop() : "").trimmed();
+        if (!wayland.isEmpty())
+            why += "; " + wayland.section('\n', -1).remove(QRegularExpression("^error: ")).toStdString();
         return QString::fromStdString(
             translated(TARVO_TEXT("Errors", "no display to open the window on (%1)"), {why}));
     }
@@ -70,7 +77,10 @@ void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& 
         heldBack.push_back({type, context.category, context.file, context.function, context.line, message});
         return;
     }
-    std::fprintf(stderr, "tarvo: %s\n", qPrintable(whyNoStart(message)));
+    const QString why = whyNoStart(message);
+    if (heldOutput)
+        heldOutput->drop();
+    std::fprintf(stderr, "tarvo: %s\n", qPrintable(why));
     std::_Exit(1);
 }
 
@@ -96,9 +106,15 @@ std::unique_ptr<QApplication> startToolkit(int& argc, char** argv) {
     const bool holds =
         qEnvironmentVariableIsEmpty("QT_FATAL_WARNINGS") && qEnvironmentVariableIsEmpty("QT_FATAL_CRITICALS");
     const QtMessageHandler previous = holds ? qInstallMessageHandler(holdBack) : nullptr;
-    std::unique_ptr<QApplication> app = std::make_unique<ToolkitApplication>(argc, argv);
+    std::unique_ptr<QApplication> app;
     if (!holds)
-        return app;
+        return std::make_unique<ToolkitApplication>(argc, argv);
+    {
+        HeldStandardError output;  // given back when the toolkit has started
+        heldOutput = &output;
+        app = std::make_unique<ToolkitApplication>(argc, argv);
+        heldOutput = nullptr;
+    }
     qInstallMessageHandler(previous);
     std::vector<HeldMessage> held;
     {
@@ -121,6 +137,11 @@ Application::Application(int& argc, char** argv) : app_(startToolkit(argc, argv)
     QApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION_TEXT));
     QGuiApplication::setDesktopFileName(QStringLiteral(TARVO_APP_ID));  // for the shell's window matching
     useDesktopLanguage();
+    // Text that names no font is drawn in one the program depends on, not in whatever the machine
+    // calls sans serif: wider on another, the rules no longer fit their window.
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("DejaVu Sans"));
+    QApplication::setFont(font);
     // The program ends through End only: re-creating a window must never quit it.
     QApplication::setQuitOnLastWindowClosed(false);
     FormVariable::handKeyArrivals(&static_cast<ToolkitApplication&>(*app_).keys);
