@@ -13,12 +13,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <deque>
 #include <map>
+#include <optional>
 #include <random>
 
 using namespace tarvo;
@@ -196,6 +198,53 @@ void clickMenuTitle(int index) {
 
 QTimer* timer() { return boardWidget()->findChild<QTimer*>("Timer1"); }
 
+// The board's controls that the screen is read from, looked up once for each board window: the
+// lookups of a name each would be most of the cost of random play.
+struct Board {
+    explicit Board(QWidget* board) : window(board) {
+        const auto find = [board](const QString& name) { return board->findChild<QWidget*>(name); };
+        for (int r = 1; r <= 6; ++r)
+            for (int p = 1; p <= 4; ++p) {
+                slotLabels[std::size_t(4 * (r - 1) + p - 1)] =
+                    qobject_cast<platform::LabelWidget*>(find(slotName(r, p)));
+                pegs[std::size_t(4 * (r - 1) + p - 1)] = qobject_cast<QLabel*>(find(pegName(r, p)));
+            }
+        for (int d = 1; d <= 6; ++d)
+            tiles[std::size_t(d - 1)] = qobject_cast<QLabel*>(find(tileName(d)));
+        message = qobject_cast<QLabel*>(find("Label35"));
+        clock = qobject_cast<QLineEdit*>(find("Text1"));
+        show = qobject_cast<QPushButton*>(find("Command1"));
+        timer = board->findChild<QTimer*>("Timer1");
+        for (const char* item : {"hHard", "nNormal", "eEasy"})
+            levels.push_back({item + 1, board->findChild<QAction*>(item)});
+    }
+    // The controls of the board window shown now: the same until it is hidden, as a restart does.
+    static const Board& shown() {
+        static std::optional<Board> board;
+        if (!board || !board->window || !board->window->isVisible())
+            board.emplace(boardWidget());
+        return *board;
+    }
+    // The window over the board, About or How to play, if one is open.
+    const char* over() const {
+        for (const auto& [name, words] : {std::pair{"Form2", "About"}, std::pair{"Form3", "How to play"}})
+            if (const auto* w = window->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+                w && w->isVisible())
+                return words;
+        return "nothing";
+    }
+
+    QPointer<QWidget> window;  // null once the window is gone, if another stands at its address
+    std::array<platform::LabelWidget*, 24> slotLabels{};
+    std::array<QLabel*, 24> pegs{};
+    std::array<QLabel*, 6> tiles{};
+    QLabel* message;
+    QLineEdit* clock;
+    QPushButton* show;
+    QTimer* timer;
+    std::vector<std::pair<std::string, QAction*>> levels;
+};
+
 std::string rowState(int row) {
     int open = 0;
     for (int p = 1; p <= 4; ++p)
@@ -203,10 +252,10 @@ std::string rowState(int row) {
     return open == 4 ? " open\n" : open == 0 ? " closed\n" : " partly open\n";
 }
 
-std::string pegsShown(int row) {
+std::string pegsShown(const Board& board, int row) {
     QString pegs = pegsOf(row);
     for (int p = 1; p <= 4; ++p) {  // the picture on the screen must agree with the one assigned
-        const bool shown = !control<QLabel>(pegName(row, p))->pixmap().isNull();
+        const bool shown = !board.pegs[std::size_t(4 * (row - 1) + p - 1)]->pixmap().isNull();
         if (shown != (pegs[p - 1] != '-'))
             pegs[p - 1] = '?';
     }
@@ -216,50 +265,47 @@ std::string pegsShown(int row) {
 std::string enabled(bool on) { return on ? "enabled" : "disabled"; }
 
 // The marked labels: the cursor's slot, the picked tile.
-std::string highlighted() {
+std::string highlighted(const Board& board) {
     std::string s;
     for (int r = 1; r <= 6; ++r)
         for (int p = 1; p <= 4; ++p)
-            if (control<platform::LabelWidget>(slotName(r, p))->mark() == platform::Mark::Cursor)
+            if (board.slotLabels[std::size_t(4 * (r - 1) + p - 1)]->mark() == platform::Mark::Cursor)
                 s += "cursor on row " + std::to_string(r) + " position " + std::to_string(p) + "\n";
     for (int d = 1; d <= 6; ++d)
-        if (control<QLabel>(tileName(d))->backgroundRole() == QPalette::Highlight)
+        if (board.tiles[std::size_t(d - 1)]->backgroundRole() == QPalette::Highlight)
             s += "tile " + std::to_string(d) + " picked up\n";
     return s;
 }
 
 // The real windows, in the model's words.
 std::string screen() {
+    const Board& board = Board::shown();
     std::string s;
     for (int r = 1; r <= 6; ++r)
-        s += "row " + std::to_string(r) + " [" + captionsOf(r).toStdString() + "] " + pegsShown(r) +
+        s += "row " + std::to_string(r) + " [" + captionsOf(r).toStdString() + "] " + pegsShown(board, r) +
              rowState(r);
-    s += highlighted();
-    s += "code [" + revealedCode().toStdString() + "] message [" +
-         control<QLabel>("Label35")->text().toStdString() + "]\n";
-    auto* clock = control<QLineEdit>("Text1");
+    s += highlighted(board);
+    s +=
+        "code [" + revealedCode().toStdString() + "] message [" + board.message->text().toStdString() + "]\n";
+    const QLineEdit* clock = board.clock;
     s += "clock [" + clock->text().toStdString() + "] " + enabled(clock->isEnabled()) +
-         (timer()->isActive() ? " running" : " stopped") + "\n";
+         (board.timer->isActive() ? " running" : " stopped") + "\n";
     int tiles = 0;
     for (int d = 1; d <= 6; ++d)
         tiles += Form1().tile(d).isEnabled();
-    s += "show " + enabled(control<QPushButton>("Command1")->isEnabled()) + ", tiles " +
+    s += "show " + enabled(board.show->isEnabled()) + ", tiles " +
          (tiles == 6   ? "enabled"
           : tiles == 0 ? "disabled"
                        : "partly enabled") +
          "\n";
     std::string levels;
-    for (const char* item : {"hHard", "nNormal", "eEasy"})
-        if (menuItem(item)->isChecked())
-            levels += (levels.empty() ? "" : "+") + std::string(item + 1);
+    for (const auto& [name, item] : board.levels)
+        if (item->isChecked())
+            levels += (levels.empty() ? "" : "+") + name;
     s += "level " + levels + "\n";
-    const QWidget* cover = boardWidget()->findChild<QWidget*>("Cover");
-    s += std::string("over the board: ") +
-         (aboutWidget()   ? "About"
-          : rulesWidget() ? "How to play"
-                          : "nothing") +
-         (cover && cover->isVisible() ? ", covered" : "") + ", board " +
-         (Form1().isEnabled() ? "takes input" : "blocked") + "\n";
+    const QWidget* cover = board.window->findChild<QWidget*>("Cover");
+    s += std::string("over the board: ") + board.over() + (cover && cover->isVisible() ? ", covered" : "") +
+         ", board " + (Form1().isEnabled() ? "takes input" : "blocked") + "\n";
     if (QApplication::activePopupWidget())
         s += "a menu is open\n";
     return s;
